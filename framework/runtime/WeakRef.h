@@ -1,0 +1,60 @@
+#pragma once
+
+// WeakRef<T>: a reference that does not keep its object alive and reads nil
+// once the object is gone. All weak references to one object share a
+// WeakLink, which the object revokes in its destructor; the link itself is
+// counted by the weak references and the object, and freed by the last.
+
+#include "framework/runtime/Ref.h"
+
+namespace fw {
+
+struct WeakLink {
+    Object* object { nullptr };
+    std::uint32_t holders { 0 };
+
+    void hold() noexcept { ++holders; }
+    void drop() noexcept
+    {
+        if (--holders == 0)
+            delete this;
+    }
+};
+
+template<typename T>
+class WeakRef {
+public:
+    WeakRef() noexcept = default;
+    explicit WeakRef(T* object)
+        : m_link(object ? object->weak_link() : nullptr)
+    {
+        if (m_link)
+            m_link->hold();
+    }
+    WeakRef(WeakRef const& other) noexcept
+        : m_link(other.m_link)
+    {
+        if (m_link)
+            m_link->hold();
+    }
+    WeakRef& operator=(WeakRef other) noexcept
+    {
+        std::swap(m_link, other.m_link);
+        return *this;
+    }
+    ~WeakRef()
+    {
+        if (m_link)
+            m_link->drop();
+    }
+
+    // The object with a reference of the caller's own, or nil once it is gone.
+    Ref<T> strong() const { return Ref<T>(ptr()); }
+    T* ptr() const noexcept { return m_link ? static_cast<T*>(m_link->object) : nullptr; }
+    bool is_nil() const noexcept { return ptr() == nullptr; }
+
+private:
+    WeakLink* m_link { nullptr };
+};
+
+}
