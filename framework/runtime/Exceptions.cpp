@@ -10,7 +10,7 @@ RuntimeException::RuntimeException(std::string message)
 }
 
 RuntimeError::RuntimeError(Ref<RuntimeException> exception)
-    : m_exception(std::move(exception))
+    : m_exception(exception ? std::move(exception) : make<NilObjectException>())
     , m_what(m_exception->class_table().name)
 {
     if (!m_exception->message().empty())

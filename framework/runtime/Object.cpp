@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <limits>
 
 namespace fw {
@@ -24,8 +25,10 @@ Object::Object() noexcept { ++s_live_objects; }
 Object::~Object()
 {
     // A destructor reached with references left means someone deleted an
-    // object by hand; a link still pointing here would dangle.
-    if (m_ref_count != 0)
+    // object by hand; a link still pointing here would dangle. The one
+    // exception is a constructor that raised: the object never reached its
+    // maker, so its first reference dies with it while the exception unwinds.
+    if (m_ref_count != 0 && std::uncaught_exceptions() == 0)
         fatal("is not zero in the destructor");
     if (m_weak_link) {
         m_weak_link->object = nullptr;
@@ -47,15 +50,21 @@ void Object::release() const noexcept
 {
     if (m_ref_count == 0)
         fatal("was released below zero");
-    if (--m_ref_count == 0)
-        delete this;
+    if (--m_ref_count != 0)
+        return;
+    // Revoke weak references before any finaliser runs: a derived destructor
+    // that reaches this object through one (a kind 1 delegate's target) must
+    // read nil, not an object whose count can no longer rise.
+    if (m_weak_link)
+        m_weak_link->object = nullptr;
+    delete this;
 }
 
 WeakLink* Object::weak_link() const
 {
     if (!m_weak_link) {
         m_weak_link = new WeakLink;
-        m_weak_link->object = const_cast<Object*>(this);
+        m_weak_link->object = m_ref_count ? const_cast<Object*>(this) : nullptr;
         m_weak_link->hold();
     }
     return m_weak_link;

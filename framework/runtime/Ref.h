@@ -10,6 +10,7 @@
 #include "framework/runtime/Object.h"
 
 #include <cstddef>
+#include <type_traits>
 #include <utility>
 
 namespace fw {

@@ -12,6 +12,9 @@ namespace {
     struct Overload : F... {
         using F::operator()...;
     };
+    // Clang before 17 does not deduce aggregate template arguments by itself.
+    template<class... F>
+    Overload(F...) -> Overload<F...>;
 
     std::string format_double(double value)
     {

@@ -2,7 +2,7 @@
 
 // WeakRef<T>: a reference that does not keep its object alive and reads nil
 // once the object is gone. All weak references to one object share a
-// WeakLink, which the object revokes in its destructor; the link itself is
+// WeakLink, which the object revokes when its last reference goes; the link is
 // counted by the weak references and the object, and freed by the last.
 
 #include "framework/runtime/Ref.h"
@@ -13,12 +13,23 @@ struct WeakLink {
     Object* object { nullptr };
     std::uint32_t holders { 0 };
 
+    WeakLink() noexcept { ++s_live_links; }
+    ~WeakLink() { --s_live_links; }
+    WeakLink(WeakLink const&) = delete;
+    WeakLink& operator=(WeakLink const&) = delete;
+
+    // Links alive right now; tests use it to prove the last holder frees one.
+    static std::int64_t live_count() noexcept { return s_live_links; }
+
     void hold() noexcept { ++holders; }
     void drop() noexcept
     {
         if (--holders == 0)
             delete this;
     }
+
+private:
+    inline static std::int64_t s_live_links = 0;
 };
 
 template<typename T>
