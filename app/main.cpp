@@ -1,2 +1,7 @@
 // Quorvel: counts the weekdays, weekend days and total days between two dates.
-int main() { return 0; }
+
+#include "app/Startup.h"
+
+#include <cstdlib>
+
+int main() { std::exit(module_main()); }

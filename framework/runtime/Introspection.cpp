@@ -1,0 +1,38 @@
+#include "framework/runtime/Introspection.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace fw {
+
+void check_property_type(char const* name, char const* type, char const* expected)
+{
+    if (!expected || std::strcmp(type, expected) == 0)
+        return;
+    std::fprintf(
+        stderr, "quorvel: property %s is declared \"%s\" but its accessors take \"%s\"\n", name, type, expected);
+    std::abort();
+}
+
+namespace detail {
+
+    Variant const& argument_at(std::vector<Variant> const& args, std::size_t index)
+    {
+        if (index >= args.size())
+            raise(make<RuntimeException>("reflection call: argument " + std::to_string(index) + " is missing"));
+        return args[index];
+    }
+
+}
+
+namespace Introspection {
+
+    template Variant Invoke<void()>(AnyFunction, Object*, std::vector<Variant> const*);
+    template Variant Invoke<bool(bool)>(AnyFunction, Object*, std::vector<Variant> const*);
+    template Variant Invoke<bool()>(AnyFunction, Object*, std::vector<Variant> const*);
+    template Variant Invoke<String(std::int32_t)>(AnyFunction, Object*, std::vector<Variant> const*);
+
+}
+
+}

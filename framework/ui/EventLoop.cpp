@@ -1,0 +1,112 @@
+#include "framework/ui/EventLoop.h"
+
+#include "framework/ui/Application_p.h"
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/Guard_p.h"
+#include "framework/ui/PluginEntrypoints_p.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include <cstdio>
+
+namespace fw {
+
+namespace {
+
+    struct RunState {
+        QApplication* own_app { nullptr }; // made by RuntimeInit, so destroyed by RuntimeExit
+        ExceptionHelper helper { nullptr };
+        bool quitting { false };
+        std::int32_t quit_code { 0 };
+        bool reported { false }; // an unhandled exception was reported
+    };
+    RunState s_state;
+
+    void call_startup(void* routine) { (*static_cast<AnyFunction*>(routine))(); }
+
+    // The report names the class: the one thing a user can pass on.
+    std::string report_text(std::string const& class_name, std::string const& message)
+    {
+        std::string text = "An exception of class " + class_name + " was not handled";
+        text += message.empty() ? "." : ": " + message;
+        return text + "\nThe application must shut down.";
+    }
+
+}
+
+void RuntimeInit()
+{
+    if (QCoreApplication::instance())
+        return;
+    // QApplication keeps references to both for its whole life.
+    static int argc = 1;
+    static char program[] = "quorvel";
+    static char* argv[] = { program, nullptr };
+    s_state.own_app = new QApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+}
+
+std::int32_t RuntimeExit()
+{
+    std::int32_t code = s_state.reported ? 1 : s_state.quit_code;
+    release_application_object();
+    detail::clear_plugin_entry_points();
+    // An exception kept after the loop had ended was never raised; with no
+    // one left to report it, it goes with the run.
+    (void)detail::take_exception();
+    delete s_state.own_app;
+    s_state = RunState {};
+    return code;
+}
+
+void _RuntimeSetExceptionHelper(AnyFunction helper)
+{
+    s_state.helper = typed_function<Ref<RuntimeException>(GuardedRoutine, void*)>(helper);
+}
+
+void _RunFrameworkInitialization(AnyFunction startup)
+{
+    if (!startup)
+        return;
+    if (!s_state.helper)
+        return call_startup(&startup);
+    if (auto exception = s_state.helper(call_startup, &startup))
+        raise(std::move(exception));
+}
+
+void _RuntimeRun()
+{
+    if (!s_state.quitting && !detail::exception_pending() && QCoreApplication::instance())
+        QApplication::exec();
+    if (auto exception = detail::take_exception())
+        std::rethrow_exception(exception);
+}
+
+void Quit(std::int32_t code)
+{
+    if (s_state.quitting)
+        return;
+    s_state.quitting = true;
+    s_state.quit_code = code;
+    // exit() lets the handler that called Quit finish: the loop returns once
+    // control is back in it. Before the loop runs, the flag keeps it from
+    // starting.
+    if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+bool quit_requested() noexcept { return s_state.quitting; }
+std::int32_t quit_code() noexcept { return s_state.quit_code; }
+
+void _UnhandledException(RuntimeException* exception)
+{
+    s_state.reported = true;
+    std::string class_name = exception ? exception->class_table().name : "(unknown)";
+    std::string message = exception ? exception->message() : std::string();
+    std::fprintf(stderr, "quorvel: unhandled exception %s\n", class_name.c_str());
+    std::fflush(stderr);
+    MsgBox(report_text(class_name, message));
+}
+
+}

@@ -1,0 +1,26 @@
+// The framework's class tables and program-wide lists, as a whole.
+
+#include "framework/date/Date.h"
+#include "framework/runtime/Delegate.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/EventLoop.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/TextField.h"
+#include "framework/ui/Window_p.h"
+
+namespace fw {
+
+void _RuntimeInitExternalClasses()
+{
+    // Bases before subclasses, so each table is built on a finished base.
+    for (auto lookup : { &Object::__Lookup, &RuntimeException::__Lookup, &NilObjectException::__Lookup,
+             &IllegalCastException::__Lookup, &Delegate::__Lookup, &Date::__Lookup, &Window::__Lookup,
+             &RectControl::__Lookup, &TextField::__Lookup, &Label::__Lookup, &BevelButton::__Lookup,
+             &MenuItem::__Lookup, &MenuBar::__Lookup, &QuitMenuItem::__Lookup, &Application::__Lookup })
+        (void)lookup();
+}
+
+void release_framework_lists() { detail::release_window_lists(); }
+
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+// Not part of the framework's API: used by framework code that Qt calls.
+//
+// Every place where Qt calls into the framework (event filters, slots,
+// timers, virtual overrides of Qt classes) runs the framework's and the
+// program's code through deliver(). An exception never crosses Qt: the
+// first one is kept, the event loop is asked to end, and _RuntimeRun raises
+// it again after the loop has returned. Once one is pending, no further
+// program code runs from an event.
+
+#include <exception>
+#include <utility>
+
+namespace fw::detail {
+
+bool exception_pending() noexcept;
+// Keeps the exception (the first one wins) and ends the event loop.
+void keep_exception(std::exception_ptr exception) noexcept;
+// Hands the kept exception over, leaving none pending.
+std::exception_ptr take_exception() noexcept;
+
+template<typename F, typename R = decltype(std::declval<F>()())>
+R deliver(F&& f, R fallback = R())
+{
+    if (exception_pending())
+        return fallback;
+    try {
+        return std::forward<F>(f)();
+    } catch (...) {
+        keep_exception(std::current_exception());
+        return fallback;
+    }
+}
+
+template<typename F>
+requires std::is_void_v<decltype(std::declval<F>()())>
+void deliver(F&& f)
+{
+    if (exception_pending())
+        return;
+    try {
+        std::forward<F>(f)();
+    } catch (...) {
+        keep_exception(std::current_exception());
+    }
+}
+
+}

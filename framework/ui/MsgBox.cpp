@@ -1,0 +1,32 @@
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/TextStyle_p.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace fw {
+
+namespace {
+    std::function<void(std::string const&)>& presenter()
+    {
+        static std::function<void(std::string const&)> instance;
+        return instance;
+    }
+}
+
+void set_message_box_presenter(std::function<void(std::string const&)> replacement)
+{
+    presenter() = std::move(replacement);
+}
+
+void MsgBox(std::string const& text)
+{
+    if (auto const& show = presenter())
+        return show(text);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), to_qstring(text), QMessageBox::Ok,
+        QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+// RectControl: the base of every control placed in a window.
+//
+// A control is made unconstructed (Window::__New), constructed
+// (Constructor), registered with its window under its name (_AddControl),
+// then given its stored properties. Each control has an event table of its
+// own: one entry per event of its class, in the class's event order, each a
+// handler (a stub) and the delegate bound with it (RuntimeAddEventHandler).
+
+#include "framework/runtime/Delegate.h"
+#include "framework/runtime/Variant.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class Window;
+class ControlPrivate;
+using String = std::string;
+
+// Events of every control, indices 0 to 14.
+inline constexpr char const* RectControlEvents[] = {
+    "CreatePane",
+    "Open",
+    "Close",
+    "MouseMove",
+    "MouseEnter",
+    "MouseExit",
+    "DropObject",
+    "MouseWheel",
+    "ConstructContextualMenu",
+    "ContextualMenuAction",
+    "DragEnter",
+    "DragExit",
+    "DragOver",
+    "KeyDown",
+    "KeyUp",
+};
+
+struct ControlEventEntry {
+    AnyFunction handler { nullptr };
+    Ref<Delegate> delegate;
+};
+
+class RectControl : public Object {
+    FW_OBJECT(RectControl)
+public:
+    ~RectControl() override;
+
+    virtual void Constructor();
+
+    Window* window() const noexcept; // the window it is registered with, or null
+    String const& name() const noexcept;
+
+    // Its event table, sized for its class's events on first use.
+    std::vector<ControlEventEntry>& event_table();
+    ControlEventEntry const* event_entry(std::int32_t index) const noexcept;
+
+    String Name() const;
+    void set_Name(String const&);
+    std::int32_t Index() const;
+    void set_Index(std::int32_t);
+    std::int32_t Left() const;
+    void set_Left(std::int32_t);
+    std::int32_t Top() const;
+    void set_Top(std::int32_t);
+    std::int32_t Width() const;
+    void set_Width(std::int32_t);
+    std::int32_t Height() const;
+    void set_Height(std::int32_t);
+    bool LockLeft() const;
+    void set_LockLeft(bool);
+    bool LockTop() const;
+    void set_LockTop(bool);
+    bool LockRight() const;
+    void set_LockRight(bool);
+    bool LockBottom() const;
+    void set_LockBottom(bool);
+    std::int32_t TabPanelIndex() const;
+    void set_TabPanelIndex(std::int32_t);
+    std::int32_t TabIndex() const;
+    void set_TabIndex(std::int32_t);
+    bool TabStop() const;
+    void set_TabStop(bool);
+    bool Enabled() const;
+    void set_Enabled(bool);
+    bool Visible() const;
+    void set_Visible(bool);
+    String HelpTag() const;
+    void set_HelpTag(String const&);
+    bool AutoDeactivate() const;
+    void set_AutoDeactivate(bool);
+    String InitialParent() const;
+    void set_InitialParent(String const&);
+
+    ControlPrivate& d() const noexcept { return *m_d; }
+
+protected:
+    explicit RectControl(std::unique_ptr<ControlPrivate> d);
+
+private:
+    friend class Window;
+    std::unique_ptr<ControlPrivate> m_d;
+    std::vector<ControlEventEntry> m_events;
+};
+
+// Binds a stub and a delegate to event `index` of this one control; the
+// control keeps a reference to the delegate for as long as the binding lasts.
+// An index outside the class's events raises RuntimeException.
+//
+// The framework calls the stub with the control that raised the event, and
+// the stub finds its delegate in the same entry:
+//   events without arguments (LostFocus, GotFocus, Action, TextChange):
+//       void (*)(RectControl* control)
+//   KeyDown (13):
+//       bool (*)(RectControl* control, String const& key)
+// An entry without a handler runs nothing, and KeyDown then answers False.
+void RuntimeAddEventHandler(RectControl* control, std::int32_t index, AnyFunction stub, Delegate* delegate);
+
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// The class of the runtime exception a call raises, or "nothing".
+
+#include "framework/runtime/ClassTable.h"
+#include "framework/runtime/Exceptions.h"
+
+#include <string>
+
+namespace app_test {
+
+template<typename F>
+std::string raised_class(F&& call)
+{
+    try {
+        call();
+    } catch (fw::RuntimeError const& error) {
+        return error.exception().class_table().name;
+    }
+    return "nothing";
+}
+
+}

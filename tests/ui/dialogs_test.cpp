@@ -1,0 +1,125 @@
+// MsgBox and the background-task yield.
+
+#include "framework/ui/Control_p.h"
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/TextField.h"
+#include "tests/ui/UiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace fw;
+using uitest::TestWindow;
+
+namespace {
+
+class Dialogs : public uitest::UiTest {
+protected:
+    void TearDown() override
+    {
+        set_message_box_presenter({});
+        uitest::UiTest::TearDown();
+    }
+
+    // Calls the yield until its clock says a yield has happened at least
+    // once: enough calls to pass the counter, over more than the interval.
+    static void yield_for(int milliseconds)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < milliseconds)
+            RuntimeBackgroundTask();
+    }
+};
+
+TEST_F(Dialogs, ThePresenterReceivesEveryTextInsteadOfABox)
+{
+    std::vector<std::string> shown;
+    set_message_box_presenter([&](std::string const& text) { shown.push_back(text); });
+    MsgBox("Problem with start date");
+    MsgBox("Problem with end date");
+    std::vector<std::string> const expected { "Problem with start date", "Problem with end date" };
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(Dialogs, TheRealBoxIsApplicationModalWithAnOkButton)
+{
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(box->text(), "Start must be before end");
+        EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
+        checked = true;
+        box->button(QMessageBox::Ok)->click();
+    });
+    MsgBox("Start must be before end");
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(Dialogs, ControlEventsRaiseNothingDuringTheYield)
+{
+    TestWindow::on_create_controls() = [](TestWindow& w) { uitest::add_control<TextField>(w, "f"); };
+    auto window = uitest::construct_test_window();
+    int raised = 0;
+    static int* s_raised = nullptr;
+    s_raised = &raised;
+    auto field = RuntimeCheckCast<TextField>(window->_ControlByName("f"));
+    RuntimeAddEventHandler(field.ptr(), 20, any_function(+[](RectControl*) { ++*s_raised; }), nullptr);
+    {
+        detail::BackgroundYieldScope const yielding;
+        field->d().widget()->setProperty("text", "typed");
+        EXPECT_FALSE(detail::run_event([] { return true; }, false));
+    }
+    EXPECT_EQ(raised, 0);
+    field->set_Text("after");
+    EXPECT_EQ(raised, 1);
+}
+
+TEST_F(Dialogs, ACloseRequestDuringTheYieldWaitsForTheEventLoop)
+{
+    auto window = uitest::construct_test_window();
+    QMainWindow* main = window->d().main_window();
+    {
+        detail::BackgroundYieldScope const yielding;
+        EXPECT_FALSE(main->close());
+    }
+    EXPECT_TRUE(window->is_open());
+    EXPECT_TRUE(TestWindow::log().back() != "CancelClose");
+    yield_for(450); // the yield asks again, from the loop, after it returns
+    EXPECT_TRUE(window->is_open());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->is_open());
+}
+
+TEST_F(Dialogs, TheYieldIsNotReentered)
+{
+    // A timer that fires inside the yield calls the yield again for a while;
+    // a re-entered yield would run the inner timer there and then.
+    bool in_callback = false;
+    bool nested = false;
+    bool saw_yield = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (!detail::in_background_yield() || saw_yield)
+            return;
+        saw_yield = in_callback = true;
+        QTimer::singleShot(0, [&] { nested = nested || in_callback; });
+        yield_for(300);
+        in_callback = false;
+    });
+    timer.start(1);
+    yield_for(600);
+    timer.stop();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(saw_yield);
+    EXPECT_FALSE(nested);
+}
+
+}

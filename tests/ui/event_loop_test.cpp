@@ -1,0 +1,230 @@
+// The runtime road: start-up hand-over, the event loop, Quit, the
+// unhandled-exception report and the exit code.
+
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/EventLoop.h"
+#include "framework/ui/Guard_p.h"
+#include "framework/ui/PluginEntrypoints.h"
+#include "framework/ui/PluginEntrypoints_p.h"
+#include "tests/runtime/LiveCountTest.h"
+
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+using namespace fw;
+
+namespace {
+
+// Every case runs between RuntimeInit and RuntimeExit. The test program's
+// own QApplication exists already, so neither makes or destroys one.
+class EventLoop : public LiveCountTest {
+protected:
+    void SetUp() override
+    {
+        RuntimeInit();
+        set_message_box_presenter([this](std::string const& text) { boxes.push_back(text); });
+    }
+    void TearDown() override
+    {
+        m_context.reset(); // timers a case left behind must not fire in the next
+        if (!exited)
+            RuntimeExit();
+        set_message_box_presenter({});
+        LiveCountTest::TearDown();
+    }
+    std::int32_t exit_code()
+    {
+        exited = true;
+        return RuntimeExit();
+    }
+
+    // A stand-in for any framework entry point that Qt calls.
+    template<typename F>
+    void on_next_event(F f, int delay = 0)
+    {
+        QTimer::singleShot(delay, m_context.get(), [f] { detail::deliver(f); });
+    }
+
+    std::vector<std::string> boxes;
+    bool exited { false };
+
+private:
+    std::unique_ptr<QObject> m_context { std::make_unique<QObject>() };
+};
+
+TEST_F(EventLoop, QuitEndsTheLoopAfterTheCurrentEvent)
+{
+    bool handler_finished = false;
+    bool later_event = false;
+    on_next_event([&] {
+        Quit(3);
+        handler_finished = true;
+    });
+    on_next_event([&] { later_event = true; }, 5000);
+    _RuntimeRun();
+    EXPECT_TRUE(handler_finished);
+    EXPECT_FALSE(later_event);
+    EXPECT_TRUE(quit_requested());
+    EXPECT_EQ(exit_code(), 3);
+}
+
+TEST_F(EventLoop, QuitAgainWhileQuittingIsHarmless)
+{
+    on_next_event([] {
+        Quit(0);
+        Quit(7);
+    });
+    _RuntimeRun();
+    EXPECT_EQ(quit_code(), 0);
+    _RuntimeRun(); // after a quit the loop is not entered again
+    EXPECT_EQ(exit_code(), 0);
+}
+
+TEST_F(EventLoop, QuitBeforeTheLoopKeepsItFromRunning)
+{
+    bool ran = false;
+    on_next_event([&] { ran = true; });
+    Quit(0);
+    _RuntimeRun();
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(exit_code(), 0);
+}
+
+TEST_F(EventLoop, ExceptionInAHandlerEndsTheLoopAndIsRaisedOnce)
+{
+    int after = 0;
+    on_next_event([] { raise(make<IllegalCastException>("from a handler")); });
+    on_next_event([&] { ++after; }, 100);
+    try {
+        _RuntimeRun();
+        ADD_FAILURE() << "_RuntimeRun returned normally";
+    } catch (RuntimeError const& error) {
+        EXPECT_EQ(error.exception().class_table().name, "IllegalCastException");
+        EXPECT_EQ(error.exception().message(), "from a handler");
+    }
+    EXPECT_FALSE(detail::exception_pending());
+    EXPECT_EQ(after, 0);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(exit_code(), 0) << "nothing reported yet";
+}
+
+TEST_F(EventLoop, UnhandledExceptionReportsOnceAndExitsWithOne)
+{
+    auto exception = make<NilObjectException>("no field");
+    ::testing::internal::CaptureStderr();
+    _UnhandledException(exception.ptr());
+    std::string const err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "quorvel: unhandled exception NilObjectException\n");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("NilObjectException"), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find("no field"), std::string::npos) << boxes[0];
+    EXPECT_EQ(exit_code(), 1);
+}
+
+TEST_F(EventLoop, UnhandledExceptionWinsOverTheQuitCode)
+{
+    Quit(0);
+    ::testing::internal::CaptureStderr();
+    _UnhandledException(nullptr);
+    (void)::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(exit_code(), 1);
+}
+
+TEST_F(EventLoop, ExitStartsTheNextRunAfresh)
+{
+    ::testing::internal::CaptureStderr();
+    _UnhandledException(nullptr);
+    (void)::testing::internal::GetCapturedStderr();
+    Quit(4);
+    EXPECT_EQ(exit_code(), 1);
+    RuntimeInit();
+    EXPECT_FALSE(quit_requested());
+    EXPECT_EQ(RuntimeExit(), 0);
+}
+
+int s_startup_calls = 0;
+void counting_startup() { ++s_startup_calls; }
+void failing_startup()
+{
+    ++s_startup_calls;
+    raise(make<NilObjectException>("in start-up"));
+}
+
+TEST_F(EventLoop, StartupRunsOnceThroughTheHelper)
+{
+    s_startup_calls = 0;
+    _RuntimeSetExceptionHelper(any_function(&_CallFunctionWithExceptionHandling));
+    _RunFrameworkInitialization(any_function(&counting_startup));
+    EXPECT_EQ(s_startup_calls, 1);
+}
+
+TEST_F(EventLoop, StartupExceptionPassesOnWithItsClass)
+{
+    for (bool with_helper : { true, false }) {
+        SCOPED_TRACE(with_helper ? "helper" : "no helper");
+        s_startup_calls = 0;
+        _RuntimeSetExceptionHelper(with_helper ? any_function(&_CallFunctionWithExceptionHandling) : nullptr);
+        try {
+            _RunFrameworkInitialization(any_function(&failing_startup));
+            ADD_FAILURE() << "no exception";
+        } catch (RuntimeError const& error) {
+            EXPECT_EQ(error.exception().class_table().name, "NilObjectException");
+        }
+        EXPECT_EQ(s_startup_calls, 1);
+    }
+}
+
+TEST_F(EventLoop, NilStartupDoesNothing) { EXPECT_NO_THROW(_RunFrameworkInitialization(nullptr)); }
+
+class PluginEntrypoints : public EventLoop { };
+
+TEST_F(PluginEntrypoints, EveryTextResolvesToItsAccessor)
+{
+    _InitPluginEntrypoints();
+    auto const* caption = BevelButton::__Lookup().find_property("Caption");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(plugin_entry_point("BevelButton.Caption.Get"), caption->get);
+    EXPECT_EQ(plugin_entry_point("BevelButton.Caption.Set"), caption->set);
+    for (auto const* text : detail::plugin_signatures())
+        EXPECT_NE(plugin_entry_point(text), nullptr) << text;
+    EXPECT_EQ(plugin_entry_point("BevelButton.Nothing.Get"), nullptr);
+}
+
+TEST_F(PluginEntrypoints, EntriesWorkOnAButton)
+{
+    _InitPluginEntrypoints();
+    auto button = make<BevelButton>();
+    typed_function<void(Object*, String)>(plugin_entry_point("BevelButton.Caption.Set"))(button.ptr(), "GO");
+    EXPECT_EQ(typed_function<String(Object*)>(plugin_entry_point("BevelButton.Caption.Get"))(button.ptr()), "GO");
+}
+
+TEST_F(PluginEntrypoints, ExitEmptiesTheTable)
+{
+    _InitPluginEntrypoints();
+    EXPECT_EQ(exit_code(), 0);
+    EXPECT_EQ(plugin_entry_point("BevelButton.Caption.Get"), nullptr);
+}
+
+struct UnresolvedRow {
+    char const* name;
+    char const* text;
+};
+
+class UnresolvedEntry : public ::testing::TestWithParam<UnresolvedRow> { };
+
+TEST_P(UnresolvedEntry, RaisesRuntimeException)
+{
+    EXPECT_THROW(detail::resolve_plugin_entry(GetParam().text), RuntimeError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UnresolvedEntry,
+    ::testing::Values(UnresolvedRow { "UnknownProperty", "BevelButton.Nothing.Get" },
+        UnresolvedRow { "UnknownClass", "Gadget.Caption.Get" },
+        UnresolvedRow { "UnknownAccessor", "BevelButton.Caption.Put" }, UnresolvedRow { "NoDots", "BevelButton" },
+        UnresolvedRow { "OneDot", "BevelButton.Caption" }),
+    [](auto const& info) { return std::string(info.param.name); });
+
+}
