@@ -45,6 +45,9 @@ void RuntimeInit()
     static char* argv[] = { program, nullptr };
     s_state.own_app = new QApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    // Only Quit ends the loop: Qt must not end it by itself when the last
+    // window closes, which would bypass the code given to Quit.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 std::int32_t RuntimeExit()

@@ -26,6 +26,9 @@ void MsgBox(std::string const& text)
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), to_qstring(text), QMessageBox::Ok,
         QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    // The message can be selected and copied, by mouse or by keyboard (Tab
+    // to it, Ctrl+A, Ctrl+C), so a user can paste it into a report.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
