@@ -6,11 +6,21 @@
 
 #include "framework/runtime/Text.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether the text ends in a year written out in four digits. The last four
+// characters must read as a number and be digits: a dotted short form such
+// as "15.6.95" ends in "6.95", a number but no year.
+bool ends_in_four_digits(fw::String const& tail)
+{
+    return fw::IsNumeric(fw::StringToVariant(tail)) && fw::Len(tail) == 4
+        && std::all_of(tail.begin(), tail.end(), is_digit);
+}
 
 // Whether the text holds the year as a run of exactly four digits, zero
 // padded ("0050" for the year 50), not as part of a longer run of digits.
@@ -54,7 +64,7 @@ bool frmMain::normalise(fw::Ref<fw::TextField> (frmMain::*field)(), fw::Ref<fw::
         // The last four characters; a shorter text gives Mid's answer for a
         // start below 1.
         fw::String const tail = fw::Mid(field_text(), fw::Len(field_text()) - 3);
-        if (!fw::IsNumeric(fw::StringToVariant(tail)) && !holds_four_digit_year(typed, date->Year()))
+        if (!ends_in_four_digits(tail) && !holds_four_digit_year(typed, date->Year()))
             date->set_Year(date->Year() + 100);
     }
 

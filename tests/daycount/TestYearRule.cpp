@@ -29,6 +29,11 @@ namespace {
         { "gb_99_is_2099", "en_GB.UTF-8", "31/12/99", { 2099, 12, 31 }, "31/12/2099" },
         { "gb_1950_stays", "en_GB.UTF-8", "15/06/1950", { 1950, 6, 15 }, "15/06/1950" },
         { "de_1950_stays", "de_DE.UTF-8", "15.06.1950", { 1950, 6, 15 }, "15.06.1950" },
+        // A dotted short year ends in "1.26" or "6.95": a number, but not a
+        // year written out in four digits.
+        { "de_26_is_2026", "de_DE.UTF-8", "1.1.26", { 2026, 1, 1 }, "01.01.2026" },
+        { "de_95_is_2095", "de_DE.UTF-8", "15.6.95", { 2095, 6, 15 }, "15.06.2095" },
+        { "fr_99_is_2099", "fr_FR.UTF-8", "31/12/99", { 2099, 12, 31 }, "31/12/2099" },
         // Year first: the text ends in month and day, yet the year was
         // written out in four digits.
         { "us_iso_1950_stays", "en_US.UTF-8", "1950-06-15", { 1950, 6, 15 }, "6/15/1950" },
