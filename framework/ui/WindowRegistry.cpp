@@ -25,24 +25,25 @@ namespace {
         return *instance;
     }
 
-    void post_release();
+    void post_release(int delay_ms = 0);
 
     void release_when_idle()
     {
         lists().release_posted = false;
         // A handler further down the stack (one showing a message box, say)
-        // may belong to a closed window: wait until it has returned.
+        // may belong to a closed window: wait until it has returned, without
+        // spinning the nested loop it runs.
         if (detail::in_event_dispatch() || detail::in_background_yield())
-            return post_release();
+            return post_release(50);
         detail::release_closed_windows();
     }
 
-    void post_release()
+    void post_release(int delay_ms)
     {
         auto* app = QCoreApplication::instance();
         if (!app || std::exchange(lists().release_posted, true))
             return;
-        QTimer::singleShot(detail::in_event_dispatch() ? 50 : 0, app, &release_when_idle);
+        QTimer::singleShot(delay_ms, app, &release_when_idle);
     }
 
     void take_open(Window& window, std::vector<Ref<Window>>& into)

@@ -1,5 +1,7 @@
 #include "tests/ui/UiTestSupport.h"
 
+#include <QTimer>
+
 namespace uitest {
 
 namespace {
@@ -98,6 +100,12 @@ void TestWindow::reset_hooks()
     on_create_controls() = nullptr;
     on_open() = nullptr;
     cancel_close() = false;
+}
+
+void clear_pending_quit()
+{
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 fw::Ref<TestWindow> construct_test_window()

@@ -48,6 +48,11 @@ fw::Ref<T> add_control(fw::Window& window, std::string const& name)
     return control;
 }
 
+// A quit that some earlier case asked for while no loop ran stays pending in
+// Qt and would end the next nested loop (a message box) at once; running the
+// application loop for a moment clears it.
+void clear_pending_quit();
+
 // Releases every window the case left open or closed, then checks counts.
 class UiTest : public LiveCountTest {
 protected:

@@ -49,6 +49,7 @@ TEST_F(Dialogs, ThePresenterReceivesEveryTextInsteadOfABox)
 
 TEST_F(Dialogs, TheRealBoxIsApplicationModalWithAnOkButton)
 {
+    uitest::clear_pending_quit();
     bool checked = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
