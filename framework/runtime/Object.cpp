@@ -70,6 +70,12 @@ WeakLink* Object::weak_link() const
     return m_weak_link;
 }
 
+void WeakLink::drop() noexcept
+{
+    if (--holders == 0)
+        delete this;
+}
+
 std::int64_t Object::live_count() noexcept { return s_live_objects; }
 
 ClassTable const& Object::class_table() const { return Object::__Lookup(); }

@@ -5,7 +5,7 @@
 namespace fw::detail {
 
 namespace {
-std::exception_ptr s_pending;
+    std::exception_ptr s_pending;
 }
 
 bool exception_pending() noexcept { return s_pending != nullptr; }
