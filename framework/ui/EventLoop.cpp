@@ -14,9 +14,13 @@ namespace fw {
 
 namespace {
 
+    // Where the run stands with respect to its event loop.
+    enum class LoopPhase { Before, Running, Ended };
+
     struct RunState {
         QApplication* own_app { nullptr }; // made by RuntimeInit, so destroyed by RuntimeExit
         ExceptionHelper helper { nullptr };
+        LoopPhase phase { LoopPhase::Before };
         bool quitting { false };
         std::int32_t quit_code { 0 };
         bool reported { false }; // an unhandled exception was reported
@@ -80,8 +84,11 @@ void _RunFrameworkInitialization(AnyFunction startup)
 
 void _RuntimeRun()
 {
-    if (!s_state.quitting && !detail::exception_pending() && QCoreApplication::instance())
+    if (!s_state.quitting && !detail::exception_pending() && QCoreApplication::instance()) {
+        s_state.phase = LoopPhase::Running;
         QApplication::exec();
+    }
+    s_state.phase = LoopPhase::Ended;
     if (auto exception = detail::take_exception())
         std::rethrow_exception(exception);
 }
@@ -101,6 +108,14 @@ void Quit(std::int32_t code)
 
 bool quit_requested() noexcept { return s_state.quitting; }
 std::int32_t quit_code() noexcept { return s_state.quit_code; }
+
+// Before the loop, Quit only keeps it from starting: start-up still shows
+// its window. Once the loop runs, Quit closes the door on what is queued.
+bool detail::events_closed() noexcept
+{
+    return detail::exception_pending() || s_state.phase == LoopPhase::Ended
+        || (s_state.phase == LoopPhase::Running && s_state.quitting);
+}
 
 void _UnhandledException(RuntimeException* exception)
 {

@@ -41,8 +41,8 @@ void _InitPluginEntrypoints();
 // Runs the event loop until Quit; raises again an exception that a handler
 // let escape while the loop ran.
 void _RuntimeRun();
-// Ends the event loop once the current event is done; repeating it is
-// harmless.
+// Ends the event loop once the current event is done: what was queued
+// behind it reaches no program code. Repeating it is harmless.
 void Quit(std::int32_t code = 0);
 bool quit_requested() noexcept;
 std::int32_t quit_code() noexcept;

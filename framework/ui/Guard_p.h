@@ -6,8 +6,11 @@
 // timers, virtual overrides of Qt classes) runs the framework's and the
 // program's code through deliver(). An exception never crosses Qt: the
 // first one is kept, the event loop is asked to end, and _RuntimeRun raises
-// it again after the loop has returned. Once one is pending, no further
-// program code runs from an event.
+// it again after the loop has returned. Once one is pending, once Quit has
+// been asked for while the loop runs, and once the loop has ended, no
+// further program code runs from an event: Qt still hands out what was
+// queued before exec() returns, and a nested loop after it (the report's
+// message box) would hand out the rest.
 
 #include <exception>
 #include <utility>
@@ -15,6 +18,9 @@
 namespace fw::detail {
 
 bool exception_pending() noexcept;
+// Whether events may no longer reach the framework's and the program's code
+// (EventLoop.cpp).
+bool events_closed() noexcept;
 // Keeps the exception (the first one wins) and ends the event loop.
 void keep_exception(std::exception_ptr exception) noexcept;
 // Hands the kept exception over, leaving none pending.
@@ -23,7 +29,7 @@ std::exception_ptr take_exception() noexcept;
 template<typename F, typename R = decltype(std::declval<F>()())>
 R deliver(F&& f, R fallback = R())
 {
-    if (exception_pending())
+    if (events_closed())
         return fallback;
     try {
         return std::forward<F>(f)();
@@ -37,7 +43,7 @@ template<typename F>
 requires std::is_void_v<decltype(std::declval<F>()())>
 void deliver(F&& f)
 {
-    if (exception_pending())
+    if (events_closed())
         return;
     try {
         std::forward<F>(f)();

@@ -7,6 +7,8 @@
 #include "framework/ui/EventLoop.h"
 #include "framework/ui/Window.h"
 
+#include <QAction>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,6 +88,21 @@ TEST_F(StartupOrder, FileQuitEndsTheRunWithStatusZero)
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(report_lines().empty()) << err;
     EXPECT_FALSE(Menu::_implicitInstance);
+    EXPECT_EQ(objects_left(), 0);
+}
+
+TEST_F(StartupOrder, NothingQueuedBehindFileQuitReachesTheProgram)
+{
+    EXPECT_EQ(run([] {
+        auto* quit = shown_action("FileQuit");
+        ASSERT_NE(quit, nullptr);
+        // Two choices in one batch of input: the first ends the run.
+        QMetaObject::invokeMethod(
+            quit, [] { choose("UntitledMenu2", "FileQuit"); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(quit, &QAction::trigger, Qt::QueuedConnection);
+    }),
+        0);
+    EXPECT_EQ(probe_log().quit_handler_calls, 1);
     EXPECT_EQ(objects_left(), 0);
 }
 

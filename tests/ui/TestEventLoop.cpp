@@ -9,6 +9,8 @@
 #include "framework/ui/PluginEntrypoints_p.h"
 #include "tests/runtime/LiveCountTest.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <memory>
@@ -17,6 +19,17 @@
 using namespace fw;
 
 namespace {
+
+// The class of the runtime exception a call raises, or "nothing".
+std::string raised_class(void (*call)())
+{
+    try {
+        call();
+    } catch (RuntimeError const& error) {
+        return error.exception().class_table().name;
+    }
+    return "nothing";
+}
 
 // Every case runs between RuntimeInit and RuntimeExit. The test program's
 // own QApplication exists already, so neither makes or destroys one.
@@ -71,6 +84,42 @@ TEST_F(EventLoop, QuitEndsTheLoopAfterTheCurrentEvent)
     EXPECT_EQ(exit_code(), 3);
 }
 
+// Events queued before the Quit (input that came in one batch, say) are
+// still handed out by Qt before exec() returns; none of them may reach
+// program code.
+TEST_F(EventLoop, QuitLetsNoEventQueuedBehindItRunProgramCode)
+{
+    int later_events = 0;
+    on_next_event([] { Quit(0); });
+    on_next_event([&] { ++later_events; });
+    on_next_event([&] { ++later_events; });
+    _RuntimeRun();
+    EXPECT_EQ(later_events, 0);
+    EXPECT_EQ(exit_code(), 0);
+}
+
+// What the loop left queued is handed out by the next loop that runs, such
+// as the unhandled-exception report's message box: it must find the door
+// shut, after a quit and after an exception alike.
+TEST_F(EventLoop, EventsLeftQueuedAfterTheLoopRunNoProgramCode)
+{
+    for (bool by_exception : { false, true }) {
+        SCOPED_TRACE(by_exception ? "exception" : "quit");
+        RuntimeInit();
+        int left_over = 0;
+        on_next_event([&] {
+            on_next_event([&] { ++left_over; }); // queued behind this event's pass
+            if (by_exception)
+                raise(make<NilObjectException>("ends the loop"));
+            Quit(0);
+        });
+        EXPECT_EQ(raised_class([] { _RuntimeRun(); }), by_exception ? "NilObjectException" : "nothing");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(left_over, 0);
+        EXPECT_EQ(exit_code(), 0);
+    }
+}
+
 TEST_F(EventLoop, QuitAgainWhileQuittingIsHarmless)
 {
     on_next_event([] {
@@ -109,6 +158,23 @@ TEST_F(EventLoop, ExceptionInAHandlerEndsTheLoopAndIsRaisedOnce)
     EXPECT_EQ(after, 0);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(exit_code(), 0) << "nothing reported yet";
+}
+
+// An exception kept while no loop runs (an event Qt sends straight from
+// start-up) must not leave Qt a quit request that would close the report's
+// message box at once.
+TEST_F(EventLoop, AnExceptionKeptWithNoLoopRunningLeavesTheReportsLoopAlone)
+{
+    detail::deliver([] { raise(make<NilObjectException>("before the loop")); });
+    EXPECT_EQ(raised_class([] { _RuntimeRun(); }), "NilObjectException");
+    QEventLoop report_box;
+    bool ran = false;
+    QTimer::singleShot(0, &report_box, [&] {
+        ran = true;
+        report_box.exit(0);
+    });
+    EXPECT_EQ(report_box.exec(), 0);
+    EXPECT_TRUE(ran);
 }
 
 TEST_F(EventLoop, UnhandledExceptionReportsOnceAndExitsWithOne)
