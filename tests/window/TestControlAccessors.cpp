@@ -100,6 +100,17 @@ TEST_F(ControlAccessors, TwoCallsGiveTheSameControlWithAReferenceEach)
     EXPECT_EQ(first->ref_count(), count);
 }
 
+TEST_F(ControlAccessors, EachCallLooksTheControlUpAgain)
+{
+    auto window = window_test::window_with_controls();
+    Ref<TextField> const before = window->efTotal();
+    auto replacement = RuntimeCheckCast<TextField>(window->__New(TextField::__Lookup()));
+    replacement->Constructor();
+    window->_AddControl("efTotal", replacement.ptr());
+    EXPECT_EQ(window->efTotal().ptr(), replacement.ptr());
+    EXPECT_NE(before.ptr(), replacement.ptr());
+}
+
 class ImplicitWindow : public WindowTest { };
 
 TEST_F(ImplicitWindow, IsBuiltOnceAndFoundAgainWhileOpen)

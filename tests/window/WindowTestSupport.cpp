@@ -2,6 +2,7 @@
 
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/WeakRef.h"
+#include "framework/ui/EventLoop.h"
 #include "framework/ui/Window_p.h"
 
 using namespace fw;
@@ -80,10 +81,14 @@ Ref<frmMain> window_with_controls()
     return window;
 }
 
+// frmMain answers the close with Quit(0). No loop runs here to end, so the
+// run's state is reset for the next case, which must not start out quitting.
 void close_window(Window& window)
 {
     window.close();
     detail::release_closed_windows();
+    if (quit_requested())
+        RuntimeExit();
 }
 
 void WindowTest::SetUp()

@@ -54,7 +54,8 @@ fw::Ref<frmMain> unconstructed_window();
 // way _CreateControls0 does it (streams and bindings included).
 fw::Ref<frmMain> window_with_controls();
 // Closes a constructed window as its close box does and lets the framework
-// drop it; the test's own reference stays.
+// drop it; the test's own reference stays. The quit that the close asks for
+// is taken back, so the next case starts with a fresh run.
 void close_window(fw::Window& window);
 
 class WindowTest : public ::testing::Test {
