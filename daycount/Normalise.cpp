@@ -59,8 +59,10 @@ bool frmMain::normalise(fw::Ref<fw::TextField> (frmMain::*field)(), fw::Ref<fw::
     // Only a date the parser has just produced is subject to the century
     // rule: after a failed parse the field gets back the date it held. A
     // year written out in four digits is kept even when a year-first form
-    // (1950-06-15) puts it at the start of the text.
-    if (parsed && fw::checked(date).Year() < 2000) {
+    // (1950-06-15) puts it at the start of the text. The parser reads a
+    // one- or two-digit year as 1900 to 1999, so a year below 1900 was
+    // written out in three or four digits and is kept too.
+    if (parsed && fw::checked(date).Year() >= 1900 && date->Year() < 2000) {
         // The last four characters; a shorter text gives Mid's answer for a
         // start below 1.
         fw::String const tail = fw::Mid(field_text(), fw::Len(field_text()) - 3);
