@@ -2,12 +2,8 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
-#include "framework/date/Date.h"
 #include "framework/runtime/Delegate.h"
-#include "framework/ui/BevelButton.h"
 #include "framework/ui/EventLoop.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
 #include "window/frmMain.h"
 
 #include <exception>
@@ -105,11 +101,7 @@ void _MakeDefaultView() { (void)frmMain_frmMain(); }
 
 void module_initialize()
 {
-    for (auto lookup : { &fw::Object::__Lookup, &fw::RuntimeException::__Lookup, &fw::NilObjectException::__Lookup,
-             &fw::IllegalCastException::__Lookup, &fw::Delegate::__Lookup, &fw::Date::__Lookup, &fw::Window::__Lookup,
-             &fw::RectControl::__Lookup, &fw::TextField::__Lookup, &fw::Label::__Lookup, &fw::BevelButton::__Lookup,
-             &fw::MenuItem::__Lookup, &fw::MenuBar::__Lookup, &fw::QuitMenuItem::__Lookup, &fw::Application::__Lookup })
-        (void)lookup();
+    fw::build_framework_classes();
     frmMain::__ctblinit();
     Menu::__ctblinit();
     App::__ctblinit();

@@ -33,6 +33,8 @@ void _RuntimeSetExceptionHelper(AnyFunction helper);
 // raises passes on to the caller.
 void _RunFrameworkInitialization(AnyFunction startup);
 // Builds the framework's class tables.
+// Builds the class table of every framework class, bases first.
+void build_framework_classes();
 void _RuntimeInitExternalClasses();
 // Resolves the plug-in controls' entry points by their signature texts
 // (PluginEntrypoints.h); an unresolved text raises RuntimeException.

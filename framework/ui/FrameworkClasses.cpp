@@ -11,7 +11,7 @@
 
 namespace fw {
 
-void _RuntimeInitExternalClasses()
+void build_framework_classes()
 {
     // Bases before subclasses, so each table is built on a finished base.
     for (auto lookup : { &Object::__Lookup, &RuntimeException::__Lookup, &NilObjectException::__Lookup,
@@ -20,6 +20,8 @@ void _RuntimeInitExternalClasses()
              &MenuItem::__Lookup, &MenuBar::__Lookup, &QuitMenuItem::__Lookup, &Application::__Lookup })
         (void)lookup();
 }
+
+void _RuntimeInitExternalClasses() { build_framework_classes(); }
 
 void release_framework_lists() { detail::release_window_lists(); }
 
