@@ -161,8 +161,13 @@ String Str(std::int32_t value, std::string_view format)
 String Str(double value, std::string_view format)
 {
     require_empty_format(format);
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (value == 0)
+        return "0"; // either sign
+    // The shortest plain decimal that reads back as the same double: never
+    // an exponent. The longest is the smallest subnormal, "0." and 323 zeros
+    // before its digits; the largest double has 309 digits before the point.
+    char buffer[400];
+    auto const result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return String(buffer, result.ptr);
 }
 

@@ -38,8 +38,10 @@ String Chr(std::int32_t code_point);
 // not numeric.
 bool IsNumeric(Variant const& value);
 
-// The value as plain decimal text: an integer as its digits, a double in its
-// shortest general form ("3", "2.5", "1e+20"). Only the empty format is
+// The value as plain decimal text: an integer as its digits, a double as the
+// shortest plain decimal that reads back as the same value, never with an
+// exponent ("3", "-2.5", "1000000", "0.0000001"; "0" for zero of either
+// sign; "inf", "-inf" and "nan" for those values). Only the empty format is
 // supported; any other raises RuntimeException, since no formatting rules are
 // implemented and silently ignoring the mask would write the wrong text.
 String Str(std::int32_t value, std::string_view format);

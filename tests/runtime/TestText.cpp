@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -183,6 +184,30 @@ TEST(Str, EmptyFormatGivesPlainDecimal)
     EXPECT_EQ(fw::Str(std::numeric_limits<std::int32_t>::min(), ""), "-2147483648");
     EXPECT_EQ(fw::Str(3.0, ""), "3");
     EXPECT_EQ(fw::Str(-2.5, ""), "-2.5");
+}
+
+TEST(Str, DoublesAreShortestPlainDecimals)
+{
+    EXPECT_EQ(fw::Str(1000000.0, ""), "1000000");
+    EXPECT_EQ(fw::Str(1e15, ""), "1000000000000000");
+    EXPECT_EQ(fw::Str(1e-7, ""), "0.0000001");
+    EXPECT_EQ(fw::Str(0.1, ""), "0.1");
+    EXPECT_EQ(fw::Str(-0.0, ""), "0");
+    EXPECT_EQ(fw::Str(0.0, ""), "0");
+    EXPECT_EQ(fw::Str(86400.0 * 3652059, ""), "315537897600");
+}
+
+TEST(Str, DoublesReadBackAsTheSameValueWithoutExponent)
+{
+    double const values[] = { std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(),
+        std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(), 1.0 / 3, -2.0 / 3, 1e22,
+        123456789.125, 5e-324, 9007199254740993.0 };
+    for (double const value : values) {
+        std::string const text = fw::Str(value, "");
+        EXPECT_EQ(text.find_first_of("eE"), std::string::npos) << text;
+        EXPECT_TRUE(fw::IsNumeric(fw::StringToVariant(text))) << text;
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+    }
 }
 
 TEST(Str, OtherFormatsRaise) { EXPECT_THROW(fw::Str(1, "#,##0"), fw::RuntimeError); }
