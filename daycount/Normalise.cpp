@@ -4,6 +4,7 @@
 
 #include "window/frmMain.h"
 
+#include "framework/date/DateDigits.h"
 #include "framework/runtime/Text.h"
 
 #include <algorithm>
@@ -52,6 +53,10 @@ bool frmMain::normalise(fw::Ref<fw::TextField> (frmMain::*field)(), fw::Ref<fw::
 {
     // The field is looked up again for every use, as the accessors intend.
     auto const field_text = [&] { return fw::checked((this->*field)()).Text(); };
+    // The century rule looks at the digits the parser read, whatever script
+    // they were typed in: a year written "１９９９" or "١٩٩٩" is written out in
+    // four digits as much as "1999". ASCII text reaches the rule unchanged.
+    auto const field_digits = [&] { return fw::ascii_digits(field_text()); };
 
     fw::String const typed = field_text();
     bool const parsed = fw::ParseDate(typed, date);
@@ -65,8 +70,8 @@ bool frmMain::normalise(fw::Ref<fw::TextField> (frmMain::*field)(), fw::Ref<fw::
     if (parsed && fw::checked(date).Year() >= 1900 && date->Year() < 2000) {
         // The last four characters; a shorter text gives Mid's answer for a
         // start below 1.
-        fw::String const tail = fw::Mid(field_text(), fw::Len(field_text()) - 3);
-        if (!ends_in_four_digits(tail) && !holds_four_digit_year(typed, date->Year()))
+        fw::String const tail = fw::Mid(field_digits(), fw::Len(field_digits()) - 3);
+        if (!ends_in_four_digits(tail) && !holds_four_digit_year(fw::ascii_digits(typed), date->Year()))
             date->set_Year(date->Year() + 100);
     }
 

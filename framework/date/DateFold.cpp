@@ -1,17 +1,54 @@
 // Folding text for comparison: the reader compares a text with a locale's
-// literals and names only after all three have been folded alike.
+// literals and names only after all three have been folded alike. What a
+// digit is, is decided here once, for the reader and for ascii_digits.
 
+#include "framework/date/DateDigits.h"
 #include "framework/date/DateLocale_p.h"
 
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace fw::date_detail {
 
 namespace {
+    bool is_ascii(std::string_view text)
+    {
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    }
+
+    icu::Normalizer2 const* nfkc_casefold()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        icu::Normalizer2 const* fold = icu::Normalizer2::getNFKCCasefoldInstance(status);
+        return U_SUCCESS(status) ? fold : nullptr;
+    }
+
+    // The one definition of a digit: a code point of the decimal digits of
+    // any script, as its ASCII digit; 0 for any other code point. The reader
+    // applies it after NFKC folding, which has already turned compatibility
+    // digits (superscripts, circled digits) into plain ones.
+    char ascii_digit(UChar32 c)
+    {
+        return u_charType(c) == U_DECIMAL_DIGIT_NUMBER ? char('0' + u_charDigitValue(c)) : 0;
+    }
+
+    // The digit a single character folds to, as the reader folds it; 0 when
+    // it folds to anything but one digit.
+    char folded_digit(icu::Normalizer2 const& fold, UChar32 c)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        icu::UnicodeString const folded = fold.normalize(icu::UnicodeString(c), status);
+        if (U_FAILURE(status) || folded.countChar32() != 1)
+            return 0;
+        return ascii_digit(folded.char32At(0));
+    }
+
     // What the ICU path below gives for ASCII text, without its cost: NFKC
     // case folding of ASCII is lowercasing, and its white space is 9..13, 32.
     std::string fold_ascii(std::string_view text)
@@ -31,12 +68,12 @@ namespace {
 
 std::string fold_for_matching(std::string_view utf8)
 {
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (is_ascii(utf8))
         return fold_ascii(utf8);
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Normalizer2 const* fold = icu::Normalizer2::getNFKCCasefoldInstance(status);
-    if (U_FAILURE(status))
+    icu::Normalizer2 const* fold = nfkc_casefold();
+    if (!fold)
         return {};
+    UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString const text = fold->normalize(
         icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), std::int32_t(utf8.size()))), status);
     if (U_FAILURE(status))
@@ -48,11 +85,38 @@ std::string fold_for_matching(std::string_view utf8)
         if (u_isUWhiteSpace(c)) {
             if (out.empty() || out.back() != ' ')
                 out += ' ';
-        } else if (u_charType(c) == U_DECIMAL_DIGIT_NUMBER) {
-            out += char('0' + u_charDigitValue(c));
+        } else if (char const digit = ascii_digit(c)) {
+            out += digit;
         } else {
             icu::UnicodeString(c).toUTF8String(out);
         }
+    }
+    return out;
+}
+
+}
+
+namespace fw {
+
+std::string ascii_digits(std::string_view utf8)
+{
+    bool const plain
+        = date_detail::is_ascii(utf8) || utf8.size() > std::size_t(std::numeric_limits<std::int32_t>::max());
+    icu::Normalizer2 const* fold = plain ? nullptr : date_detail::nfkc_casefold();
+    if (!fold)
+        return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    auto const length = std::int32_t(utf8.size());
+    for (std::int32_t at = 0; at < length;) {
+        std::int32_t const start = at;
+        UChar32 c = 0;
+        U8_NEXT(utf8.data(), at, length, c);
+        char const digit = c > 0x7F ? date_detail::folded_digit(*fold, c) : 0;
+        if (digit)
+            out += digit;
+        else
+            out.append(utf8.substr(std::size_t(start), std::size_t(at - start)));
     }
     return out;
 }

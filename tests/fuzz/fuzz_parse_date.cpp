@@ -1,9 +1,12 @@
 // ParseDate on arbitrary text. The first byte picks the locale, the rest is
 // the text. Whatever the text, a failed parse leaves the Date exactly as it
 // was, and a successful one gives a real date at midnight whose ShortDate
-// reads back as the same day.
+// reads back as the same day. The digits the year rule reads keep the
+// text's characters: as many, each non-digit byte for byte.
 
 #include "framework/date/Date.h"
+#include "framework/date/DateDigits.h"
+#include "framework/runtime/Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     std::string const text(reinterpret_cast<char const*>(data + 1), size - 1);
     std::int64_t const objects = fw::Object::live_count();
     check_parse(text);
+    require(fw::Len(fw::ascii_digits(text)) == fw::Len(text), "ascii_digits changed the character count", text);
     require(fw::Object::live_count() == objects, "a Date leaked or was freed twice", text);
     return 0;
 }

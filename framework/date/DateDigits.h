@@ -1,0 +1,19 @@
+#pragma once
+
+// The digits ParseDate reads, for code that looks at a date's text itself.
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// The text with every character that ParseDate reads as a decimal digit
+// written as that ASCII digit: the digits of every script (full-width
+// "１", Arabic-Indic "١", Persian "۱", Devanagari "१", ...) and the
+// characters whose compatibility form is one such digit. Every other
+// character, and every byte that is not well-formed UTF-8, comes back as it
+// was, so the text keeps its number of characters and ASCII text comes back
+// unchanged.
+std::string ascii_digits(std::string_view utf8);
+
+}
