@@ -50,7 +50,6 @@ void show_count(fw::Ref<fw::TextField> const& field, std::int32_t count)
 
 void frmMain::Calculate()
 {
-    auto const new_date = [this] { return fw::RuntimeCheckCast<fw::Date>(__New(fw::Date::__Lookup())); };
     auto const show_day_name = [this](fw::Ref<fw::TextField> const& field, fw::Ref<fw::Date> const& date) {
         fw::checked(field).set_Text(WeekDay(fw::checked(date).DayOfWeek()));
     };

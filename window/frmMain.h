@@ -75,6 +75,8 @@ private:
     // Parses a date field into its date, applies the two-digit year rule
     // and rewrites the field; true when the text parsed.
     bool normalise(fw::Ref<fw::TextField> (frmMain::*field)(), fw::Ref<fw::Date>& date);
+    // A new Date made through the window; a new Date holds the current moment.
+    fw::Ref<fw::Date> new_date();
 };
 
 // The main window, created on first use; one reference for the caller.

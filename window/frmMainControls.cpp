@@ -4,34 +4,22 @@
 
 using namespace fw;
 
-namespace {
-
-// The control registered under `name`, as class Control; nil passes through.
-// Nothing is cached: the window's registry is asked on every call.
-template<typename Control>
-Ref<Control> control_named(frmMain& window, char const* name)
-{
-    return RuntimeCheckCast<Control>(window._ControlByName(name));
-}
-
-}
-
 // NOTE: `this` is never nil here; a call on a nil window raises in the
 // class table's thunk before it reaches the member.
-Ref<TextField> frmMain::efStart() { return control_named<TextField>(*this, "efStart"); }
-Ref<TextField> frmMain::efEnd() { return control_named<TextField>(*this, "efEnd"); }
-Ref<Label> frmMain::StaticText1() { return control_named<Label>(*this, "StaticText1"); }
-Ref<Label> frmMain::StaticText2() { return control_named<Label>(*this, "StaticText2"); }
-Ref<Label> frmMain::StaticText3() { return control_named<Label>(*this, "StaticText3"); }
-Ref<TextField> frmMain::efStartDay() { return control_named<TextField>(*this, "efStartDay"); }
-Ref<TextField> frmMain::efEndDay() { return control_named<TextField>(*this, "efEndDay"); }
-Ref<TextField> frmMain::efWeekdays() { return control_named<TextField>(*this, "efWeekdays"); }
-Ref<TextField> frmMain::efWeekenddays() { return control_named<TextField>(*this, "efWeekenddays"); }
-Ref<Label> frmMain::StaticText4() { return control_named<Label>(*this, "StaticText4"); }
-Ref<Label> frmMain::StaticText5() { return control_named<Label>(*this, "StaticText5"); }
-Ref<TextField> frmMain::efTotal() { return control_named<TextField>(*this, "efTotal"); }
-Ref<Label> frmMain::StaticText6() { return control_named<Label>(*this, "StaticText6"); }
-Ref<BevelButton> frmMain::BevelButton1() { return control_named<BevelButton>(*this, "BevelButton1"); }
+Ref<TextField> frmMain::efStart() { return control_named<TextField>("efStart"); }
+Ref<TextField> frmMain::efEnd() { return control_named<TextField>("efEnd"); }
+Ref<Label> frmMain::StaticText1() { return control_named<Label>("StaticText1"); }
+Ref<Label> frmMain::StaticText2() { return control_named<Label>("StaticText2"); }
+Ref<Label> frmMain::StaticText3() { return control_named<Label>("StaticText3"); }
+Ref<TextField> frmMain::efStartDay() { return control_named<TextField>("efStartDay"); }
+Ref<TextField> frmMain::efEndDay() { return control_named<TextField>("efEndDay"); }
+Ref<TextField> frmMain::efWeekdays() { return control_named<TextField>("efWeekdays"); }
+Ref<TextField> frmMain::efWeekenddays() { return control_named<TextField>("efWeekenddays"); }
+Ref<Label> frmMain::StaticText4() { return control_named<Label>("StaticText4"); }
+Ref<Label> frmMain::StaticText5() { return control_named<Label>("StaticText5"); }
+Ref<TextField> frmMain::efTotal() { return control_named<TextField>("efTotal"); }
+Ref<Label> frmMain::StaticText6() { return control_named<Label>("StaticText6"); }
+Ref<BevelButton> frmMain::BevelButton1() { return control_named<BevelButton>("BevelButton1"); }
 
 // The framework keeps the window it builds as the implicit window of its
 // class until it closes, so only the first call constructs one.

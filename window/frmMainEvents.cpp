@@ -9,17 +9,12 @@
 
 using namespace fw;
 
-namespace {
-
-// A new Date made through the window; a new Date holds the current moment.
-Ref<Date> new_date(Window& window) { return RuntimeCheckCast<Date>(window.__New(Date::__Lookup())); }
-
-}
+Ref<Date> frmMain::new_date() { return RuntimeCheckCast<Date>(__New(Date::__Lookup())); }
 
 void frmMain::Event_Open()
 {
-    Start = new_date(*this);
-    EndD = new_date(*this);
+    Start = new_date();
+    EndD = new_date();
     Ref<TextField> field = efStart();
     checked(field).set_Text(checked(Start).ShortDate());
 }

@@ -11,17 +11,10 @@ using namespace fw;
 
 namespace {
 
-// The control registered under the name, as class Control. The creation
-// sequence registered it a step earlier, so it is there; the reference lives
-// to the end of the caller's statement.
-template<typename Control>
-Ref<Control> registered(frmMain& window, String const& name)
-{
-    return RuntimeCheckCast<Control>(window._ControlByName(name));
-}
-
 // One control of the creation sequence: allocate, construct, register, then
-// font size and unit before the stream, each step finding it again by name.
+// font size and unit before the stream, each step finding it again by name
+// (it was registered a step earlier, so it is there; each reference lives to
+// the end of its statement).
 template<typename Control>
 void create_control(frmMain& window, stored_layout::StoredControl const& row)
 {
@@ -31,9 +24,9 @@ void create_control(frmMain& window, stored_layout::StoredControl const& row)
         control->RectControl::Constructor();
         window._AddControl(name, control.ptr());
     } // From here on the window's registry is what holds the control.
-    checked(registered<Control>(window, name)).set_TextSize(row.text_size);
-    checked(registered<Control>(window, name)).set_TextUnit(row.text_unit);
-    _SetProperties(&checked(registered<Control>(window, name)), stored_layout::control_stream(row.name));
+    checked(window.control_named<Control>(name)).set_TextSize(row.text_size);
+    checked(window.control_named<Control>(name)).set_TextUnit(row.text_unit);
+    _SetProperties(&checked(window.control_named<Control>(name)), stored_layout::control_stream(row.name));
 }
 
 using ControlCreator = void (*)(frmMain&, stored_layout::StoredControl const&);

@@ -89,6 +89,14 @@ public:
     virtual void _AddControl(String const& name, RectControl* control);
     // The control registered under the name, or nil.
     virtual Ref<RectControl> _ControlByName(String const& name);
+    // _ControlByName as class Control: nil passes through, a control of
+    // another class raises IllegalCastException. Nothing is cached: the
+    // registry is asked on every call.
+    template<typename Control>
+    Ref<Control> control_named(String const& name)
+    {
+        return RuntimeCheckCast<Control>(_ControlByName(name));
+    }
 
     // Binds a menu item name to a routine bool (*)(Object* window): the
     // framework calls routine(this) when the item is chosen.
