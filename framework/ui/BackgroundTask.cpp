@@ -1,5 +1,5 @@
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,7 +17,7 @@
 // That processing must never run program code. User input and socket
 // notifiers are excluded from it; while it runs, every framework entry
 // point that could reach program code (control events, window closes; see
-// Dispatch_p.h) does nothing, and a close request is put off: it is asked
+// Gate_p.h) does nothing, and a close request is put off: it is asked
 // again from the event loop once the computation has returned to it.
 
 namespace fw {

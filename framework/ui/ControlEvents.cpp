@@ -1,6 +1,6 @@
 #include "framework/ui/ControlEvents_p.h"
 
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 
 #include <QAbstractButton>
 #include <QApplication>

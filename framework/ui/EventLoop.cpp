@@ -2,7 +2,7 @@
 
 #include "framework/ui/Application_p.h"
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/Guard_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/PluginEntrypoints_p.h"
 
 #include <QApplication>

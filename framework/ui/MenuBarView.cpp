@@ -1,4 +1,4 @@
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/MenuItem_p.h"
 
 #include <QAction>

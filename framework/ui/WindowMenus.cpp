@@ -2,7 +2,7 @@
 // shortcut is matched.
 
 #include "framework/ui/Application.h"
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/MenuItem_p.h"
 #include "framework/ui/WindowMenus_p.h"
 #include "framework/ui/Window_p.h"

@@ -1,7 +1,7 @@
 #include "framework/ui/Window_p.h"
 
 #include "framework/ui/Control_p.h"
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/Window_p.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "framework/ui/BevelButton.h"
 #include "framework/ui/ControlEvents_p.h"
-#include "framework/ui/Guard_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/TextField.h"
 #include "tests/ui/UiTestSupport.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/ui/Control_p.h"
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/Dispatch_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/TextField.h"
 #include "tests/ui/UiTestSupport.h"
 

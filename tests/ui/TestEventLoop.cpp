@@ -4,7 +4,7 @@
 #include "framework/ui/BevelButton.h"
 #include "framework/ui/Dialogs.h"
 #include "framework/ui/EventLoop.h"
-#include "framework/ui/Guard_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/PluginEntrypoints.h"
 #include "framework/ui/PluginEntrypoints_p.h"
 #include "tests/runtime/LiveCountTest.h"

@@ -4,7 +4,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/EventLoop.h"
-#include "framework/ui/Guard_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/MenuItem_p.h"
 #include "framework/ui/WindowMenus_p.h"
 #include "framework/ui/Window_p.h"

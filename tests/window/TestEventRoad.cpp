@@ -4,7 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "framework/ui/Control_p.h"
-#include "framework/ui/Guard_p.h"
+#include "framework/ui/Gate_p.h"
 #include "framework/ui/Window_p.h"
 #include "window/ControlBindings.h"
 

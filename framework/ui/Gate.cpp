@@ -1,4 +1,6 @@
-#include "framework/ui/Guard_p.h"
+// The gate's state: the kept exception and the two depth counts.
+
+#include "framework/ui/Gate_p.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -7,6 +9,8 @@ namespace fw::detail {
 
 namespace {
     std::exception_ptr s_pending;
+    int s_dispatch_depth = 0;
+    int s_yield_depth = 0;
 }
 
 bool exception_pending() noexcept { return s_pending != nullptr; }
@@ -25,5 +29,14 @@ void keep_exception(std::exception_ptr exception) noexcept
 }
 
 std::exception_ptr take_exception() noexcept { return std::exchange(s_pending, nullptr); }
+
+bool in_background_yield() noexcept { return s_yield_depth > 0; }
+bool in_event_dispatch() noexcept { return s_dispatch_depth > 0; }
+
+DispatchScope::DispatchScope() noexcept { ++s_dispatch_depth; }
+DispatchScope::~DispatchScope() { --s_dispatch_depth; }
+
+BackgroundYieldScope::BackgroundYieldScope() noexcept { ++s_yield_depth; }
+BackgroundYieldScope::~BackgroundYieldScope() { --s_yield_depth; }
 
 }
