@@ -10,7 +10,8 @@
 #include "window/frmMain.h"
 
 #include "framework/runtime/Text.h"
-#include "framework/ui/Dialogs.h"
+#include "framework/ui/BackgroundTask.h"
+#include "framework/ui/MsgBox.h"
 
 namespace {
 

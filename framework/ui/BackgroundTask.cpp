@@ -1,4 +1,4 @@
-#include "framework/ui/Dialogs.h"
+#include "framework/ui/BackgroundTask.h"
 #include "framework/ui/Gate_p.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // The framework's class tables and program-wide lists, as a whole.
 
+#include "framework/ui/FrameworkClasses.h"
 #include "framework/date/Date.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/BevelButton.h"
-#include "framework/ui/EventLoop.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Window_p.h"

@@ -2,7 +2,7 @@
 
 #include "framework/ui/Application.h"
 #include "framework/ui/EditCommands_p.h"
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 #include "framework/ui/MenuItem_p.h"
 #include "framework/ui/WindowMenus_p.h"
 #include "framework/ui/Window_p.h"

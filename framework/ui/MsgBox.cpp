@@ -1,4 +1,4 @@
-#include "framework/ui/Dialogs.h"
+#include "framework/ui/MsgBox.h"
 #include "framework/ui/TextStyle_p.h"
 
 #include <QApplication>

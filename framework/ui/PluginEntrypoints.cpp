@@ -1,7 +1,7 @@
 #include "framework/ui/PluginEntrypoints.h"
 
+#include "framework/runtime/Exceptions.h"
 #include "framework/ui/BevelButton.h"
-#include "framework/ui/EventLoop.h"
 #include "framework/ui/PluginEntrypoints_p.h"
 
 #include <iterator>

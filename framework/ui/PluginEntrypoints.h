@@ -14,4 +14,8 @@ namespace fw {
 // text is not in the table or the table has not been filled.
 AnyFunction plugin_entry_point(std::string_view signature) noexcept;
 
+// Resolves the plug-in controls' entry points by their signature texts; an
+// unresolved text raises RuntimeException.
+void _InitPluginEntrypoints();
+
 }

@@ -1,8 +1,8 @@
 #include "ProgramRun.h"
 
 #include "app/Startup.h"
-#include "framework/ui/Dialogs.h"
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
+#include "framework/ui/MsgBox.h"
 
 #include <QAction>
 #include <QApplication>

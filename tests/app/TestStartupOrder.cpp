@@ -4,7 +4,7 @@
 
 #include "ProgramRun.h"
 
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 #include "framework/ui/Window.h"
 
 #include <QAction>

@@ -1,7 +1,8 @@
 #include "DayCountWindow.h"
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/Dialogs.h"
+#include "framework/ui/BackgroundTask.h"
+#include "framework/ui/MsgBox.h"
 
 #include <cstdlib>
 

@@ -7,7 +7,7 @@
 // from whole, valid records; the rest of the input follows it.
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 #include "framework/ui/SetProperties.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Window.h"

@@ -3,7 +3,7 @@
 
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Application.h"
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 #include "tests/runtime/LiveCountTest.h"
 
 using namespace fw;

@@ -1,8 +1,9 @@
 // MsgBox and the background-task yield.
 
+#include "framework/ui/BackgroundTask.h"
 #include "framework/ui/Control_p.h"
-#include "framework/ui/Dialogs.h"
 #include "framework/ui/Gate_p.h"
+#include "framework/ui/MsgBox.h"
 #include "framework/ui/TextField.h"
 #include "tests/ui/UiTestSupport.h"
 

@@ -2,9 +2,9 @@
 // unhandled-exception report and the exit code.
 
 #include "framework/ui/BevelButton.h"
-#include "framework/ui/Dialogs.h"
-#include "framework/ui/EventLoop.h"
 #include "framework/ui/Gate_p.h"
+#include "framework/ui/Lifecycle.h"
+#include "framework/ui/MsgBox.h"
 #include "framework/ui/PluginEntrypoints.h"
 #include "framework/ui/PluginEntrypoints_p.h"
 #include "tests/runtime/LiveCountTest.h"

@@ -3,8 +3,8 @@
 
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Application.h"
-#include "framework/ui/EventLoop.h"
 #include "framework/ui/Gate_p.h"
+#include "framework/ui/Lifecycle.h"
 #include "framework/ui/MenuItem_p.h"
 #include "framework/ui/WindowMenus_p.h"
 #include "framework/ui/Window_p.h"

@@ -4,7 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "framework/ui/Control_p.h"
-#include "framework/ui/Dialogs.h"
+#include "framework/ui/MsgBox.h"
 #include "framework/ui/Window_p.h"
 
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "app/Menu.h"
 #include "app/Startup.h"
 
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 #include "framework/ui/Window_p.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/WeakRef.h"
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 #include "framework/ui/Window_p.h"
 
 using namespace fw;

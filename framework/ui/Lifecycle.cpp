@@ -1,8 +1,8 @@
-#include "framework/ui/EventLoop.h"
+#include "framework/ui/Lifecycle.h"
 
 #include "framework/ui/Application_p.h"
-#include "framework/ui/Dialogs.h"
 #include "framework/ui/Gate_p.h"
+#include "framework/ui/MsgBox.h"
 #include "framework/ui/PluginEntrypoints_p.h"
 
 #include <QApplication>

@@ -32,14 +32,6 @@ void _RuntimeSetExceptionHelper(AnyFunction helper);
 // Calls startup() once, before any event is handled. An exception it
 // raises passes on to the caller.
 void _RunFrameworkInitialization(AnyFunction startup);
-// Builds the framework's class tables.
-// Builds the class table of every framework class, bases first.
-void build_framework_classes();
-void _RuntimeInitExternalClasses();
-// Resolves the plug-in controls' entry points by their signature texts
-// (PluginEntrypoints.h); an unresolved text raises RuntimeException.
-void _InitPluginEntrypoints();
-
 // Runs the event loop until Quit; raises again an exception that a handler
 // let escape while the loop ran.
 void _RuntimeRun();
@@ -53,11 +45,5 @@ std::int32_t quit_code() noexcept;
 // standard error, then a message box naming its class and message. Returns;
 // RuntimeExit then answers 1.
 void _UnhandledException(RuntimeException* exception);
-
-// Program-wide lists and maps of the framework (windows, implicit windows,
-// reflection maps), released by the module finaliser before RuntimeExit.
-// The registered application object is not among them: RuntimeExit drops
-// it.
-void release_framework_lists();
 
 }

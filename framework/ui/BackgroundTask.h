@@ -1,21 +1,10 @@
 #pragma once
 
-// MsgBox and the background-task yield.
+// The background-task yield, for long computations on the main thread.
 
 #include <cstdint>
-#include <functional>
-#include <string>
 
 namespace fw {
-
-// Shows an application-modal box with the text and an OK button, and
-// returns when the user has dismissed it.
-void MsgBox(std::string const& text);
-
-// Tests replace how a box is shown (never whether MsgBox is called): the
-// presenter receives every text instead of a box. An empty function restores
-// the real box.
-void set_message_box_presenter(std::function<void(std::string const&)> presenter);
 
 // Cheap enough to call once per day of a long walk: a counter check that at
 // most a few times a second lets the window repaint. It never delivers
