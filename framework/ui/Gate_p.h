@@ -30,7 +30,7 @@ namespace fw::detail {
 
 bool exception_pending() noexcept;
 // Whether events may no longer reach the framework's and the program's code
-// (EventLoop.cpp).
+// (Lifecycle.cpp).
 bool events_closed() noexcept;
 // Keeps the exception (the first one wins) and ends the event loop.
 void keep_exception(std::exception_ptr exception) noexcept;
