@@ -24,6 +24,7 @@
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
 #include <cstdint>
@@ -35,8 +36,6 @@
 #include <vector>
 
 namespace fw {
-
-using String = std::string;
 
 // ---------------------------------------------------------------------------
 // Member function traits

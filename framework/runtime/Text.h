@@ -10,6 +10,7 @@
 // text, and Mid cuts only between characters: a valid sequence is never split,
 // and the bytes of any text come back unchanged when its characters are joined.
 
+#include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
 #include <cstdint>
@@ -17,8 +18,6 @@
 #include <string_view>
 
 namespace fw {
-
-using String = std::string;
 
 // The number of characters in text.
 std::int32_t Len(std::string_view text) noexcept;

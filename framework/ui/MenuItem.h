@@ -15,6 +15,7 @@
 // Enabled its program gives it.
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
 #include <memory>
@@ -24,7 +25,6 @@
 namespace fw {
 
 class MenuItemPrivate;
-using String = std::string;
 
 // The virtual-table record of MenuItem and its subclasses holds 25 slots, in
 // the order the runtime gives them; a subclass that replaces the

@@ -9,6 +9,7 @@
 // handler (a stub) and the delegate bound with it (RuntimeAddEventHandler).
 
 #include "framework/runtime/Delegate.h"
+#include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
 #include <memory>
@@ -19,8 +20,6 @@ namespace fw {
 
 class Window;
 class ControlPrivate;
-using String = std::string;
-
 // Events of every control, indices 0 to 14.
 inline constexpr char const* RectControlEvents[] = {
     "CreatePane",

@@ -16,6 +16,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Introspection.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
 #include <memory>
@@ -25,8 +26,6 @@ namespace fw {
 
 class RectControl;
 class WindowPrivate;
-
-using String = std::string;
 
 // The window events in their event-table order.
 inline constexpr char const* WindowEvents[] = {
