@@ -20,6 +20,7 @@ namespace fw {
 
 class Window;
 class ControlPrivate;
+
 // Events of every control, indices 0 to 14.
 inline constexpr char const* RectControlEvents[] = {
     "CreatePane",
