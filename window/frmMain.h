@@ -76,7 +76,7 @@ private:
     // and rewrites the field; true when the text parsed.
     bool normalise(fw::Ref<fw::TextField> (frmMain::*field)(), fw::Ref<fw::Date>& date);
     // A new Date made through the window; a new Date holds the current moment.
-    fw::Ref<fw::Date> new_date();
+    fw::Ref<fw::Date> new_date() { return fw::RuntimeCheckCast<fw::Date>(__New(fw::Date::__Lookup())); }
 };
 
 // The main window, created on first use; one reference for the caller.

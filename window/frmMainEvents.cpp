@@ -9,8 +9,6 @@
 
 using namespace fw;
 
-Ref<Date> frmMain::new_date() { return RuntimeCheckCast<Date>(__New(Date::__Lookup())); }
-
 void frmMain::Event_Open()
 {
     Start = new_date();
