@@ -6,6 +6,7 @@
 #include "framework/ui/PluginEntrypoints_p.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QThread>
 
 #include <cstdio>
@@ -27,6 +28,20 @@ namespace {
     };
     RunState s_state;
 
+    // Windows are drawn as stored, in pixels and colours chosen for a light
+    // window, so every window gets one style and palette whatever the
+    // desktop's theme: a dark palette would leave the stored black captions
+    // on dark grey, and a style with wider frames would clip the stored
+    // field sizes. Set once the application exists, this wins over
+    // QT_STYLE_OVERRIDE and the desktop's palette, for message boxes too.
+    void use_own_look()
+    {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return;
+        if (QStyle* style = QApplication::setStyle(QStringLiteral("Fusion")))
+            QApplication::setPalette(style->standardPalette());
+    }
+
     void call_startup(void* routine) { (*static_cast<AnyFunction*>(routine))(); }
 
     // The report names the class: the one thing a user can pass on.
@@ -41,17 +56,18 @@ namespace {
 
 void RuntimeInit()
 {
-    if (QCoreApplication::instance())
-        return;
-    // QApplication keeps references to both for its whole life.
-    static int argc = 1;
-    static char program[] = "quorvel";
-    static char* argv[] = { program, nullptr };
-    s_state.own_app = new QApplication(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
-    // Only Quit ends the loop: Qt must not end it by itself when the last
-    // window closes, which would bypass the code given to Quit.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
+    if (!QCoreApplication::instance()) {
+        // QApplication keeps references to both for its whole life.
+        static int argc = 1;
+        static char program[] = "quorvel";
+        static char* argv[] = { program, nullptr };
+        s_state.own_app = new QApplication(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+        // Only Quit ends the loop: Qt must not end it by itself when the
+        // last window closes, which would bypass the code given to Quit.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    }
+    use_own_look();
 }
 
 std::int32_t RuntimeExit()

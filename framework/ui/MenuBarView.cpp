@@ -27,8 +27,10 @@ namespace {
     void apply(MenuItemPrivate const& d, QAction& action)
     {
         action.setObjectName(QString::fromStdString(d.name));
+        // A separator is a line only: styles draw an action's text even on
+        // a separator, and "-" is what marks the item, not what it shows.
         action.setSeparator(d.is_separator());
-        action.setText(QString::fromStdString(d.text));
+        action.setText(d.is_separator() ? QString() : QString::fromStdString(d.text));
         action.setShortcut(key_sequence(d.shortcut));
         action.setEnabled(d.enabled);
     }

@@ -153,7 +153,10 @@ void WindowPrivate::show()
         m_main->showFullScreen();
     else
         m_main->show();
-    // The frame's size is known only once shown: place the window again.
+    // The menu bar joins the window as it is shown, and the frame's size is
+    // known only then: lay the window out at its full size now, not after
+    // the next turn of the event loop, and place it again.
+    m_main->layout()->activate();
     if (placement >= 1 && placement <= 3)
         centre_on_screen();
     m_main->raise();

@@ -1,0 +1,176 @@
+// The program's window looks as stored whatever the desktop's theme: a dark
+// palette and a style with wide frames, both in force before start-up, leave
+// every caption dark on light and every weekday name and date whole in its
+// field.
+
+#include "ProgramRun.h"
+
+#include "framework/ui/Control_p.h"
+#include "framework/ui/Lifecycle.h"
+#include "framework/ui/Window_p.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+using namespace fw;
+
+namespace {
+
+// Wide frames and margins everywhere, as a roomy desktop style has them.
+class RoomyStyle final : public QProxyStyle {
+public:
+    RoomyStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows")))
+    {
+    }
+    int pixelMetric(PixelMetric metric, QStyleOption const* option, QWidget const* widget) const override
+    {
+        switch (metric) {
+        case PM_DefaultFrameWidth:
+            return 8;
+        case PM_ButtonMargin:
+            return 16;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+QPalette dark_palette()
+{
+    QPalette dark;
+    QColor const window(0x35, 0x35, 0x35), field(0x2a, 0x2a, 0x2a), text(0xee, 0xee, 0xee);
+    for (auto role : { QPalette::Window, QPalette::Button })
+        dark.setColor(role, window);
+    dark.setColor(QPalette::Base, field);
+    for (auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        dark.setColor(role, text);
+    return dark;
+}
+
+class DesktopTheme : public app_test::ProgramRun {
+protected:
+    void SetUp() override
+    {
+        ProgramRun::SetUp();
+        m_style_name = QApplication::style()->name();
+        m_palette = QApplication::palette();
+        QApplication::setStyle(new RoomyStyle);
+        QApplication::setPalette(dark_palette());
+    }
+    void TearDown() override
+    {
+        ProgramRun::TearDown();
+        QApplication::setStyle(m_style_name);
+        QApplication::setPalette(m_palette);
+    }
+
+private:
+    QString m_style_name;
+    QPalette m_palette;
+};
+
+double luminance(QColor const& color)
+{
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+// A label paints no background of its own: what shows behind its text is
+// the nearest enclosing widget that fills one (a window always does).
+QColor background_behind(QWidget const& widget)
+{
+    QWidget const* painter = &widget;
+    if (qobject_cast<QLabel const*>(&widget)) {
+        painter = widget.parentWidget();
+        while (!painter->isWindow() && !painter->autoFillBackground())
+            painter = painter->parentWidget();
+    }
+    return painter->palette().color(painter->backgroundRole());
+}
+
+void expect_dark_on_light(QWidget const& widget, std::string const& name)
+{
+    QColor const text = widget.palette().color(widget.foregroundRole());
+    QColor const back = background_behind(widget);
+    double const fore = luminance(text), rear = luminance(back);
+    SCOPED_TRACE(name + ": " + text.name().toStdString() + " on " + back.name().toStdString());
+    EXPECT_GT(rear, 0.5) << "a light background";
+    EXPECT_GE((rear + 0.05) / (fore + 0.05), 3.0) << "a darker caption that can be read";
+}
+
+// The width a line edit shows its text in, measured as the line edit does:
+// its contents rectangle from the style, less its text margins and the two
+// pixels it keeps clear on either side.
+int text_room(QLineEdit const& edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.contentsRect();
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (edit.isReadOnly())
+        option.state |= QStyle::State_ReadOnly;
+    QRect room = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    room = room.marginsRemoved(edit.textMargins());
+    return room.width() - 2 * 2;
+}
+
+QWidget* widget_of(Window& window, char const* name)
+{
+    RectControl* control = window.d().control_named(name);
+    return control ? control->d().widget() : nullptr;
+}
+
+void expect_fits(Window& window, char const* field_name, std::initializer_list<char const*> texts)
+{
+    auto* edit = qobject_cast<QLineEdit*>(widget_of(window, field_name));
+    ASSERT_NE(edit, nullptr) << field_name;
+    QFontMetrics const metrics(edit->font());
+    int const room = text_room(*edit);
+    for (char const* text : texts)
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), room)
+            << "\"" << text << "\" in " << field_name << ", " << edit->width() << " pixels wide";
+}
+
+void check_window()
+{
+    ASSERT_EQ(detail::open_windows().size(), 1u);
+    Window& window = *detail::open_windows().front();
+    ASSERT_EQ(window.d().controls().size(), 14u);
+    for (auto const& control : window.d().controls())
+        expect_dark_on_light(*control.control->d().widget(), control.name);
+
+    auto const weekdays = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+    expect_fits(window, "efStartDay", weekdays);
+    expect_fits(window, "efEndDay", weekdays);
+    expect_fits(window, "efStart", { "12/24/2026" });
+    expect_fits(window, "efEnd", { "12/24/2026" });
+}
+
+TEST_F(DesktopTheme, ADarkRoomyThemeLeavesTheWindowAsStored)
+{
+    without_probes();
+    EXPECT_EQ(run([] {
+        check_window();
+        Quit(0);
+    }),
+        0);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(objects_left(), 0);
+}
+
+}
