@@ -5,7 +5,7 @@
 // framework's registration holds it, and code reaches it through App().
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
+#include "framework/ui/application/Application.h"
 
 class App : public fw::Application {
     FW_OBJECT(App)

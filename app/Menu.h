@@ -7,7 +7,7 @@
 // them.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuItem.h"
+#include "framework/ui/menus/MenuItem.h"
 
 class Menu : public fw::MenuBar {
     FW_OBJECT(Menu)

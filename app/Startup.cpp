@@ -3,9 +3,9 @@
 #include "app/App.h"
 #include "app/Menu.h"
 #include "framework/runtime/Delegate.h"
-#include "framework/ui/FrameworkClasses.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/PluginEntrypoints.h"
+#include "framework/ui/application/FrameworkClasses.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/application/PluginEntrypoints.h"
 #include "window/frmMain.h"
 
 #include <exception>

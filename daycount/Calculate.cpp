@@ -10,8 +10,8 @@
 #include "window/frmMain.h"
 
 #include "framework/runtime/Text.h"
-#include "framework/ui/BackgroundTask.h"
-#include "framework/ui/MsgBox.h"
+#include "framework/ui/application/BackgroundTask.h"
+#include "framework/ui/application/MsgBox.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 // signature: no allocation, no reference counting, no lookup by name.
 
 #include "framework/runtime/Delegate.h"
-#include "framework/ui/RectControl.h"
+#include "framework/ui/controls/RectControl.h"
 
 class frmMain;
 

@@ -5,7 +5,7 @@
 // six Label streams only in those of LabelValues; everything else, and the
 // order of the records, is the same in each.
 
-#include "framework/ui/PropertyStreamEncoder.h"
+#include "framework/ui/streams/PropertyStreamEncoder.h"
 
 #include <array>
 #include <cstdint>

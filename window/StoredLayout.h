@@ -5,7 +5,7 @@
 // created. Applying them (_SetProperties) and creating the controls
 // (_CreateControls0) are the window's business; this file only holds data.
 
-#include "framework/ui/PropertyStreamFormat.h"
+#include "framework/ui/streams/PropertyStreamFormat.h"
 
 #include <array>
 #include <cstdint>

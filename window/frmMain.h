@@ -12,10 +12,10 @@
 // class keeps no field that refers to a control.
 
 #include "framework/date/Date.h"
-#include "framework/ui/BevelButton.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/controls/BevelButton.h"
+#include "framework/ui/controls/Label.h"
+#include "framework/ui/controls/TextField.h"
+#include "framework/ui/window/Window.h"
 
 class frmMain : public fw::Window {
     FW_OBJECT(frmMain)

@@ -4,8 +4,8 @@
 #include "window/ControlBindings.h"
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/BevelButton.h"
-#include "framework/ui/TextField.h"
+#include "framework/ui/controls/BevelButton.h"
+#include "framework/ui/controls/TextField.h"
 #include "window/frmMain.h"
 
 using namespace fw;

@@ -4,7 +4,7 @@
 #include "window/frmMain.h"
 
 #include "app/Menu.h"
-#include "framework/ui/Lifecycle.h"
+#include "framework/ui/application/Lifecycle.h"
 #include "window/ControlBindings.h"
 
 using namespace fw;

@@ -3,7 +3,7 @@
 
 #include "window/frmMain.h"
 
-#include "framework/ui/SetProperties.h"
+#include "framework/ui/streams/SetProperties.h"
 #include "window/ControlBindings.h"
 #include "window/StoredLayout.h"
 

@@ -318,7 +318,7 @@ namespace Introspection {
     extern template Variant Invoke<bool(bool)>(AnyFunction, Object*, std::vector<Variant> const*); // "%b%b"
     extern template Variant Invoke<bool()>(AnyFunction, Object*, std::vector<Variant> const*); // "%b%"
     extern template Variant Invoke<String(std::int32_t)>(AnyFunction, Object*, std::vector<Variant> const*); // "%s%i4"
-    // "%%o<Window>" is Invoke<void(Window*)>, kept with Window (framework/ui/Window.h).
+    // "%%o<Window>" is Invoke<void(Window*)>, kept with Window (framework/ui/window/Window.h).
 
 }
 

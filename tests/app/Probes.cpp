@@ -1,7 +1,7 @@
 #include "Probes.h"
 
-#include "framework/ui/PluginEntrypoints.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/application/PluginEntrypoints.h"
+#include "framework/ui/window/Window.h"
 
 #include <ostream>
 

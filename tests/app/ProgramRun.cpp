@@ -1,8 +1,8 @@
 #include "ProgramRun.h"
 
 #include "app/Startup.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/MsgBox.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/application/MsgBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,9 +5,9 @@
 
 #include "ProgramRun.h"
 
-#include "framework/ui/Control_p.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/controls/Control_p.h"
+#include "framework/ui/window/Window_p.h"
 
 #include <QApplication>
 #include <QFontMetrics>

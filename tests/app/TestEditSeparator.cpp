@@ -4,7 +4,7 @@
 #include "ProgramRun.h"
 
 #include "app/Menu.h"
-#include "framework/ui/Lifecycle.h"
+#include "framework/ui/application/Lifecycle.h"
 
 #include <QAction>
 #include <QMenu>

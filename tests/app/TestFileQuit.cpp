@@ -6,7 +6,7 @@
 #include "app/App.h"
 #include "app/Menu.h"
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/Lifecycle.h"
+#include "framework/ui/application/Lifecycle.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <gtest/gtest.h>

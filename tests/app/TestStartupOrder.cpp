@@ -4,8 +4,8 @@
 
 #include "ProgramRun.h"
 
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/window/Window.h"
 
 #include <QAction>
 

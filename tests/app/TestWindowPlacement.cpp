@@ -3,8 +3,8 @@
 
 #include "ProgramRun.h"
 
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/window/Window_p.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

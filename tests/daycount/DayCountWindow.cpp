@@ -1,8 +1,8 @@
 #include "DayCountWindow.h"
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/BackgroundTask.h"
-#include "framework/ui/MsgBox.h"
+#include "framework/ui/application/BackgroundTask.h"
+#include "framework/ui/application/MsgBox.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // a TextField would type them. ASan catches any read outside the input; the
 // checks below catch records that do not tile the stream up to the error.
 
-#include "framework/ui/PropertyStream.h"
+#include "framework/ui/streams/PropertyStream.h"
 
 #include <algorithm>
 #include <cstddef>

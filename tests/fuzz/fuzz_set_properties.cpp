@@ -7,10 +7,10 @@
 // from whole, valid records; the rest of the input follows it.
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/SetProperties.h"
-#include "framework/ui/TextField.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/controls/TextField.h"
+#include "framework/ui/streams/SetProperties.h"
+#include "framework/ui/window/Window.h"
 #include "window/StoredLayout.h"
 
 #include <cstdint>

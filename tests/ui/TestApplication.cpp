@@ -2,8 +2,8 @@
 // registration.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Lifecycle.h"
+#include "framework/ui/application/Application.h"
+#include "framework/ui/application/Lifecycle.h"
 #include "tests/runtime/LiveCountTest.h"
 
 using namespace fw;

@@ -2,10 +2,10 @@
 // indices, properties by their stream names and types, and the slots a
 // window class inherits.
 
-#include "framework/ui/BevelButton.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/controls/BevelButton.h"
+#include "framework/ui/controls/Label.h"
+#include "framework/ui/controls/TextField.h"
+#include "framework/ui/window/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Control events from real Qt input: each raised through the control's own
 // event table, its stub and its delegate, the way a program binds them.
 
-#include "framework/ui/BevelButton.h"
-#include "framework/ui/ControlEvents_p.h"
-#include "framework/ui/Gate_p.h"
-#include "framework/ui/TextField.h"
+#include "framework/ui/application/Gate_p.h"
+#include "framework/ui/controls/BevelButton.h"
+#include "framework/ui/controls/ControlEvents_p.h"
+#include "framework/ui/controls/TextField.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QApplication>

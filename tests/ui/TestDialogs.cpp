@@ -1,10 +1,10 @@
 // MsgBox and the background-task yield.
 
-#include "framework/ui/BackgroundTask.h"
-#include "framework/ui/Control_p.h"
-#include "framework/ui/Gate_p.h"
-#include "framework/ui/MsgBox.h"
-#include "framework/ui/TextField.h"
+#include "framework/ui/application/BackgroundTask.h"
+#include "framework/ui/application/Gate_p.h"
+#include "framework/ui/application/MsgBox.h"
+#include "framework/ui/controls/Control_p.h"
+#include "framework/ui/controls/TextField.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QAbstractButton>

@@ -1,12 +1,12 @@
 // The runtime road: start-up hand-over, the event loop, Quit, the
 // unhandled-exception report and the exit code.
 
-#include "framework/ui/BevelButton.h"
-#include "framework/ui/Gate_p.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/MsgBox.h"
-#include "framework/ui/PluginEntrypoints.h"
-#include "framework/ui/PluginEntrypoints_p.h"
+#include "framework/ui/application/Gate_p.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/application/MsgBox.h"
+#include "framework/ui/application/PluginEntrypoints.h"
+#include "framework/ui/application/PluginEntrypoints_p.h"
+#include "framework/ui/controls/BevelButton.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <QCoreApplication>

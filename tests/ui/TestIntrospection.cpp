@@ -2,8 +2,8 @@
 // value adapters, and the reflection call adapters.
 
 #include "framework/runtime/Introspection.h"
-#include "framework/ui/TextField.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/controls/TextField.h"
+#include "framework/ui/window/Window.h"
 #include "tests/runtime/LiveCountTest.h"
 
 using namespace fw;

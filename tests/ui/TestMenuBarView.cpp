@@ -1,7 +1,7 @@
 // The Qt menus made from a menu tree, and kept in step with it.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuItem_p.h"
+#include "framework/ui/menus/MenuItem_p.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // The menu tree as program code sees it: building, finding, class tables.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuItem.h"
-#include "framework/ui/MenuItem_p.h"
+#include "framework/ui/menus/MenuItem.h"
+#include "framework/ui/menus/MenuItem_p.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <QKeySequence>

@@ -1,10 +1,10 @@
 // What the stored properties do to the Qt widgets a user sees.
 
-#include "framework/ui/BevelButton.h"
-#include "framework/ui/Control_p.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
-#include "framework/ui/TextStyle_p.h"
+#include "framework/ui/controls/BevelButton.h"
+#include "framework/ui/controls/Control_p.h"
+#include "framework/ui/controls/Label.h"
+#include "framework/ui/controls/TextField.h"
+#include "framework/ui/controls/TextStyle_p.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "framework/ui/PropertyStream.h"
-#include "framework/ui/PropertyStreamEncoder.h"
+#include "framework/ui/streams/PropertyStream.h"
+#include "framework/ui/streams/PropertyStreamEncoder.h"
 
 #include <gtest/gtest.h>
 

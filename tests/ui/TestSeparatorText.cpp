@@ -2,7 +2,7 @@
 // the item's own, and changing it turns the line into an entry and back.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuItem_p.h"
+#include "framework/ui/menus/MenuItem_p.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // property setters; malformed streams refused at the first bad byte with
 // everything before it set.
 
-#include "framework/ui/Label.h"
-#include "framework/ui/SetProperties.h"
-#include "framework/ui/TextField.h"
+#include "framework/ui/controls/Label.h"
+#include "framework/ui/controls/TextField.h"
+#include "framework/ui/streams/SetProperties.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QLineEdit>

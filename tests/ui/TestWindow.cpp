@@ -1,9 +1,9 @@
 // Window construction, the implicit window, the control registry and
 // closing.
 
-#include "framework/ui/Control_p.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
+#include "framework/ui/controls/Control_p.h"
+#include "framework/ui/controls/Label.h"
+#include "framework/ui/controls/TextField.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QLineEdit>

@@ -2,12 +2,12 @@
 // and before a shortcut, menu handlers, the standard editing items.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Gate_p.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/MenuItem_p.h"
-#include "framework/ui/WindowMenus_p.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/application/Application.h"
+#include "framework/ui/application/Gate_p.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/menus/MenuItem_p.h"
+#include "framework/ui/window/WindowMenus_p.h"
+#include "framework/ui/window/Window_p.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <QAction>

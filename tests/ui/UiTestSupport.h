@@ -5,8 +5,8 @@
 // does it, and a fixture that proves every case released what it made.
 
 #include "framework/runtime/Runtime.h"
-#include "framework/ui/Window.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/window/Window.h"
+#include "framework/ui/window/Window_p.h"
 #include "tests/runtime/LiveCountTest.h"
 
 #include <QCoreApplication>

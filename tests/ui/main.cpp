@@ -1,7 +1,7 @@
 // The ui tests need a QApplication, made once for the whole program, on
 // Qt's offscreen platform unless the caller chose another.
 
-#include "framework/ui/Window_p.h"
+#include "framework/ui/window/Window_p.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "framework/runtime/Introspection.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/window/Window.h"
 
 using namespace fw;
 using window_test::WindowTest;

@@ -4,7 +4,7 @@
 
 #include "WindowTestSupport.h"
 
-#include "framework/ui/Window_p.h"
+#include "framework/ui/window/Window_p.h"
 
 #include <iterator>
 

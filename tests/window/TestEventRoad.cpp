@@ -3,9 +3,9 @@
 
 #include "WindowTestSupport.h"
 
-#include "framework/ui/Control_p.h"
-#include "framework/ui/Gate_p.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/application/Gate_p.h"
+#include "framework/ui/controls/Control_p.h"
+#include "framework/ui/window/Window_p.h"
 #include "window/ControlBindings.h"
 
 #include <QApplication>

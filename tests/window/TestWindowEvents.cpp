@@ -5,8 +5,8 @@
 #include "app/Menu.h"
 #include "app/Startup.h"
 
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/window/Window_p.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/WeakRef.h"
-#include "framework/ui/Lifecycle.h"
-#include "framework/ui/Window_p.h"
+#include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/window/Window_p.h"
 
 using namespace fw;
 

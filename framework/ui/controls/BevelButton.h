@@ -1,0 +1,73 @@
+#pragma once
+
+// BevelButton: a push button with a caption.
+//
+// Events after RectControl's 0 to 14: 15 MouseUp, 16 MouseDown, 17 Action,
+// 18 GotFocus, 19 LostFocus. Action comes with every press, by mouse or by
+// keyboard.
+
+#include "framework/ui/controls/RectControl.h"
+
+namespace fw {
+
+inline constexpr char const* BevelButtonEvents[] = { "MouseUp", "MouseDown", "Action", "GotFocus", "LostFocus" };
+
+enum BevelButtonEvent : std::int32_t {
+    BevelButtonAction = 17,
+};
+
+class BevelButton : public RectControl {
+    FW_OBJECT(BevelButton)
+public:
+    BevelButton();
+
+    String Caption() const;
+    void set_Caption(String const&);
+    float TextSize() const;
+    void set_TextSize(float);
+    std::uint8_t TextUnit() const;
+    void set_TextUnit(std::uint8_t);
+    String TextFont() const;
+    void set_TextFont(String const&);
+    bool Bold() const;
+    void set_Bold(bool);
+    bool Italic() const;
+    void set_Italic(bool);
+    bool Underline() const;
+    void set_Underline(bool);
+    Color TextColor() const;
+    void set_TextColor(Color);
+    bool HasBackColor() const;
+    void set_HasBackColor(bool);
+    Color BackColor() const;
+    void set_BackColor(Color);
+    std::int32_t CaptionAlign() const;
+    void set_CaptionAlign(std::int32_t);
+    std::int32_t CaptionPlacement() const;
+    void set_CaptionPlacement(std::int32_t);
+    std::int32_t CaptionDelta() const;
+    void set_CaptionDelta(std::int32_t);
+    std::int32_t IconAlign() const;
+    void set_IconAlign(std::int32_t);
+    std::int32_t IconDX() const;
+    void set_IconDX(std::int32_t);
+    std::int32_t IconDY() const;
+    void set_IconDY(std::int32_t);
+    std::int32_t Bevel() const;
+    void set_Bevel(std::int32_t);
+    std::int32_t HasMenu() const;
+    void set_HasMenu(std::int32_t);
+    bool Value() const;
+    void set_Value(bool);
+    std::int32_t MenuValue() const;
+    void set_MenuValue(std::int32_t);
+    std::int32_t ButtonType() const;
+    void set_ButtonType(std::int32_t);
+    bool AcceptFocus() const;
+    void set_AcceptFocus(bool);
+
+    // Presses the button as a click would: raises Action.
+    void push();
+};
+
+}

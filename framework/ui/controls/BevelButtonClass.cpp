@@ -1,0 +1,52 @@
+#include "framework/runtime/Introspection.h"
+#include "framework/ui/controls/BevelButton.h"
+
+namespace fw {
+
+ClassTable const& BevelButton::__Lookup()
+{
+    using T = BevelButton;
+    // name, type; TextSize and TextUnit are set in code, never stored in a
+    // stream.
+    static PropertyRow const properties[] = {
+        property_row<&T::Caption, &T::set_Caption>("Caption", "s"),
+        property_row<&T::TextSize, &T::set_TextSize>("TextSize", "f4"),
+        property_row<&T::TextUnit, &T::set_TextUnit>("TextUnit", "u1"),
+        property_row<&T::TextFont, &T::set_TextFont>("TextFont", "s"),
+        property_row<&T::Bold, &T::set_Bold>("Bold", "b"),
+        property_row<&T::Italic, &T::set_Italic>("Italic", "b"),
+        property_row<&T::Underline, &T::set_Underline>("Underline", "b"),
+        property_row<&T::TextColor, &T::set_TextColor>("TextColor", "c"),
+        property_row<&T::HasBackColor, &T::set_HasBackColor>("HasBackColor", "b"),
+        property_row<&T::BackColor, &T::set_BackColor>("BackColor", "c"),
+        property_row<&T::CaptionAlign, &T::set_CaptionAlign>("CaptionAlign", "i4"),
+        property_row<&T::CaptionPlacement, &T::set_CaptionPlacement>("CaptionPlacement", "i4"),
+        property_row<&T::CaptionDelta, &T::set_CaptionDelta>("CaptionDelta", "i4"),
+        property_row<&T::IconAlign, &T::set_IconAlign>("IconAlign", "i4"),
+        property_row<&T::IconDX, &T::set_IconDX>("IconDX", "i4"),
+        property_row<&T::IconDY, &T::set_IconDY>("IconDY", "i4"),
+        property_row<&T::Bevel, &T::set_Bevel>("Bevel", "i4"),
+        property_row<&T::HasMenu, &T::set_HasMenu>("HasMenu", "i4"),
+        property_row<&T::Value, &T::set_Value>("Value", "b"),
+        property_row<&T::MenuValue, &T::set_MenuValue>("MenuValue", "i4"),
+        property_row<&T::ButtonType, &T::set_ButtonType>("ButtonType", "i4"),
+        property_row<&T::AcceptFocus, &T::set_AcceptFocus>("AcceptFocus", "b"),
+    };
+    static MethodRow const methods[] = {
+        method_row<&T::push>("Push", "%%", &Introspection::Invoke<void()>),
+    };
+    static ClassTable const* const table = build_class(ClassSpec {
+        .name = "BevelButton",
+        .base = &RectControl::__Lookup(),
+        .instance_size = sizeof(BevelButton),
+        .factory = []() -> Object* { return new BevelButton; },
+        .methods = methods,
+        .events = BevelButtonEvents,
+        .properties = properties,
+        .attributes = {},
+        .vtable = {},
+    });
+    return *table;
+}
+
+}

@@ -1,0 +1,87 @@
+#include "framework/ui/controls/ControlEvents_p.h"
+
+#include "framework/ui/application/Gate_p.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace fw {
+
+void raise_control_event(RectControl& control, std::int32_t index)
+{
+    auto const* entry = control.event_entry(index);
+    if (!entry || !entry->handler)
+        return;
+    Ref<RectControl> const keep(&control);
+    typed_function<void(RectControl*)>(entry->handler)(&control);
+}
+
+bool raise_key_down(RectControl& control, std::int32_t index, String const& key)
+{
+    auto const* entry = control.event_entry(index);
+    if (!entry || !entry->handler)
+        return false;
+    Ref<RectControl> const keep(&control);
+    return typed_function<bool(RectControl*, String const&)>(entry->handler)(&control, key) & 1;
+}
+
+bool focus_moved_within_window(QWidget const& widget)
+{
+    // Qt has already made the new widget the focus widget when the old one
+    // gets its FocusOut; a box or another program leaves it elsewhere or null.
+    QWidget const* now = QApplication::focusWidget();
+    return now && now != &widget && now->window() == widget.window();
+}
+
+ControlEventFilter::ControlEventFilter(RectControl& control, ControlEventIndices indices, QWidget& widget)
+    : QObject(&widget)
+    , m_control(control)
+    , m_indices(indices)
+    , m_widget(widget)
+{
+    widget.installEventFilter(this);
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget); button && indices.action >= 0)
+        connect(button, &QAbstractButton::clicked, this, [this] { raise(m_indices.action); });
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget); edit && indices.text_change >= 0)
+        connect(edit, &QLineEdit::textChanged, this, [this] { raise(m_indices.text_change); });
+}
+
+void ControlEventFilter::raise(std::int32_t index)
+{
+    if (index >= 0)
+        detail::run_event([&] { raise_control_event(m_control, index); });
+}
+
+bool ControlEventFilter::key_press(QKeyEvent const& event)
+{
+    if (m_indices.key_down < 0)
+        return false;
+    std::optional<String> const key = key_down_text(event);
+    if (!key)
+        return false;
+    return detail::run_event([&] { return raise_key_down(m_control, m_indices.key_down, *key); }, false);
+}
+
+bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &m_widget)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return key_press(static_cast<QKeyEvent const&>(*event));
+    case QEvent::FocusIn:
+        raise(m_indices.got_focus);
+        break;
+    case QEvent::FocusOut:
+        if (focus_moved_within_window(m_widget))
+            raise(m_indices.lost_focus);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+}

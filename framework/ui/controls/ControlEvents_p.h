@@ -1,0 +1,60 @@
+#pragma once
+
+// Not part of the framework's API: raising control events from Qt events.
+//
+// Stubs, as RuntimeAddEventHandler binds them:
+//   events without arguments (LostFocus, GotFocus, Action, TextChange, ...):
+//       void (*)(RectControl* control)
+//   KeyDown:
+//       bool (*)(RectControl* control, String const& key)
+// An event whose entry has no handler runs nothing; KeyDown then answers
+// False. Only the low bit of KeyDown's answer counts.
+
+#include "framework/ui/controls/Control_p.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QFocusEvent;
+class QKeyEvent;
+
+namespace fw {
+
+using ControlEventStub = void (*)(RectControl* control);
+using KeyDownStub = bool (*)(RectControl* control, String const& key);
+
+void raise_control_event(RectControl& control, std::int32_t index);
+bool raise_key_down(RectControl& control, std::int32_t index, String const& key);
+
+// The text KeyDown passes for a key press, or nothing when the press raises
+// no KeyDown. Keys that type text pass that text. Keys without text pass a
+// control character: Return and Enter Chr(13), Tab and Shift+Tab Chr(9),
+// Backspace Chr(8), Escape Chr(27), Delete Chr(127), Home Chr(1), End
+// Chr(4), Page Up Chr(11), Page Down Chr(12), and the arrows Left, Right, Up,
+// Down Chr(28) to Chr(31). Presses with Ctrl (editing commands, menu
+// shortcuts), modifier keys alone and function keys raise no KeyDown.
+std::optional<String> key_down_text(QKeyEvent const& event);
+
+// Whether focus that left `widget` went to another widget of the same
+// window: false when a message box, a popup, another window or another
+// program took it.
+bool focus_moved_within_window(QWidget const& widget);
+
+// Watches one control's widget and raises its events.
+class ControlEventFilter final : public QObject {
+public:
+    ControlEventFilter(RectControl& control, ControlEventIndices indices, QWidget& widget);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool key_press(QKeyEvent const& event);
+    void raise(std::int32_t index);
+
+    RectControl& m_control;
+    ControlEventIndices m_indices;
+    QWidget& m_widget;
+};
+
+}

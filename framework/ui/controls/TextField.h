@@ -1,0 +1,90 @@
+#pragma once
+
+// TextField: a single-line text field, editable or read-only.
+//
+// Events after RectControl's 0 to 14: 15 GotFocus, 16 LostFocus,
+// 17 MouseDown, 18 MouseUp, 19 SelChange, 20 TextChange,
+// 21 EnableMenuItems, 22 ValidationError. The framework raises KeyDown
+// (13) with the key's text (Chr(13) for Return) before the field sees the
+// key; a False answer leaves the key to the field, True consumes it. Keys
+// without text pass a control character (Tab 9, Backspace 8, Escape 27,
+// Delete 127, Home 1, End 4, Page Up 11, Page Down 12, arrows 28 to 31);
+// presses with Ctrl, modifier keys alone and function keys raise none.
+// LostFocus (16) comes when keyboard focus moves to another control of the
+// window, never when a message box, another window or another program takes
+// it. GotFocus (15) and TextChange (20, any change of the text) are raised
+// too. Stub types: see RuntimeAddEventHandler (RectControl.h).
+
+#include "framework/ui/controls/RectControl.h"
+
+namespace fw {
+
+inline constexpr char const* TextFieldEvents[] = {
+    "GotFocus",
+    "LostFocus",
+    "MouseDown",
+    "MouseUp",
+    "SelChange",
+    "TextChange",
+    "EnableMenuItems",
+    "ValidationError",
+};
+
+enum TextFieldEvent : std::int32_t {
+    TextFieldKeyDown = 13,
+    TextFieldGotFocus = 15,
+    TextFieldLostFocus = 16,
+};
+
+class TextField : public RectControl {
+    FW_OBJECT(TextField)
+public:
+    TextField();
+
+    String Text() const;
+    void set_Text(String const&);
+    float TextSize() const;
+    void set_TextSize(float);
+    std::uint8_t TextUnit() const;
+    void set_TextUnit(std::uint8_t);
+    String TextFont() const;
+    void set_TextFont(String const&);
+    bool Bold() const;
+    void set_Bold(bool);
+    bool Italic() const;
+    void set_Italic(bool);
+    bool Underline() const;
+    void set_Underline(bool);
+    Color TextColor() const;
+    void set_TextColor(Color);
+    Color BackColor() const;
+    void set_BackColor(Color);
+    bool Border() const;
+    void set_Border(bool);
+    bool Password() const;
+    void set_Password(bool);
+    bool UseFocusRing() const;
+    void set_UseFocusRing(bool);
+    String Format() const;
+    void set_Format(String const&);
+    String CueText() const;
+    void set_CueText(String const&);
+    String Mask() const;
+    void set_Mask(String const&);
+    bool ReadOnly() const;
+    void set_ReadOnly(bool);
+    std::int32_t LimitText() const;
+    void set_LimitText(std::int32_t);
+    bool AcceptTabs() const;
+    void set_AcceptTabs(bool);
+    std::int32_t Alignment() const;
+    void set_Alignment(std::int32_t);
+    bool AutomaticallyCheckSpelling() const;
+    void set_AutomaticallyCheckSpelling(bool);
+    String DataSource() const;
+    void set_DataSource(String const&);
+    String DataField() const;
+    void set_DataField(String const&);
+};
+
+}

@@ -1,0 +1,50 @@
+#include "framework/runtime/Introspection.h"
+#include "framework/ui/controls/TextField.h"
+
+namespace fw {
+
+ClassTable const& TextField::__Lookup()
+{
+    using T = TextField;
+    // name, type; TextSize and TextUnit are set in code, never stored in a
+    // stream.
+    static PropertyRow const properties[] = {
+        property_row<&T::Text, &T::set_Text>("Text", "s"),
+        property_row<&T::TextSize, &T::set_TextSize>("TextSize", "f4"),
+        property_row<&T::TextUnit, &T::set_TextUnit>("TextUnit", "u1"),
+        property_row<&T::TextFont, &T::set_TextFont>("TextFont", "s"),
+        property_row<&T::Bold, &T::set_Bold>("Bold", "b"),
+        property_row<&T::Italic, &T::set_Italic>("Italic", "b"),
+        property_row<&T::Underline, &T::set_Underline>("Underline", "b"),
+        property_row<&T::TextColor, &T::set_TextColor>("TextColor", "c"),
+        property_row<&T::BackColor, &T::set_BackColor>("BackColor", "c"),
+        property_row<&T::Border, &T::set_Border>("Border", "b"),
+        property_row<&T::Password, &T::set_Password>("Password", "b"),
+        property_row<&T::UseFocusRing, &T::set_UseFocusRing>("UseFocusRing", "b"),
+        property_row<&T::Format, &T::set_Format>("Format", "s"),
+        property_row<&T::CueText, &T::set_CueText>("CueText", "s"),
+        property_row<&T::Mask, &T::set_Mask>("Mask", "s"),
+        property_row<&T::ReadOnly, &T::set_ReadOnly>("ReadOnly", "b"),
+        property_row<&T::LimitText, &T::set_LimitText>("LimitText", "i4"),
+        property_row<&T::AcceptTabs, &T::set_AcceptTabs>("AcceptTabs", "b"),
+        property_row<&T::Alignment, &T::set_Alignment>("Alignment", "i4"),
+        property_row<&T::AutomaticallyCheckSpelling, &T::set_AutomaticallyCheckSpelling>(
+            "AutomaticallyCheckSpelling", "b"),
+        property_row<&T::DataSource, &T::set_DataSource>("DataSource", "s"),
+        property_row<&T::DataField, &T::set_DataField>("DataField", "s"),
+    };
+    static ClassTable const* const table = build_class(ClassSpec {
+        .name = "TextField",
+        .base = &RectControl::__Lookup(),
+        .instance_size = sizeof(TextField),
+        .factory = []() -> Object* { return new TextField; },
+        .methods = {},
+        .events = TextFieldEvents,
+        .properties = properties,
+        .attributes = {},
+        .vtable = {},
+    });
+    return *table;
+}
+
+}

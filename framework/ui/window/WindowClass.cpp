@@ -1,0 +1,72 @@
+#include "framework/runtime/Introspection.h"
+#include "framework/ui/controls/RectControl.h"
+#include "framework/ui/window/Window.h"
+
+#include <iterator>
+
+namespace fw {
+
+ClassTable const& Window::__Lookup()
+{
+    using namespace Introspection;
+    // name, signature, adapter (none: reflection cannot pass a class table
+    // or a routine)
+    static MethodRow const methods[] = {
+        method_row<&Window::Constructor>("Constructor", "%%", &Invoke<void()>),
+        method_row<&Window::__New>("__New", "%o<Object>%p", nullptr),
+        method_row<&Window::_AddControl>(
+            "_AddControl", "%%so<RectControl>", &Invoke<void(String const&, RectControl*)>),
+        method_row<&Window::_ControlByName>(
+            "_ControlByName", "%o<RectControl>%s", &Invoke<Ref<RectControl>(String const&)>),
+        method_row<&Window::_AddMenuHandler>("_AddMenuHandler", "%%sp", nullptr),
+        method_row<&Window::close>("Close", "%b%", &Invoke<bool()>),
+    };
+    // name, type
+    static PropertyRow const properties[] = {
+        property_row<&Window::Placement, &Window::set_Placement>("Placement", "i4"),
+        property_row<&Window::Width, &Window::set_Width>("Width", "i4"),
+        property_row<&Window::Height, &Window::set_Height>("Height", "i4"),
+        property_row<&Window::MinWidth, &Window::set_MinWidth>("MinWidth", "i4"),
+        property_row<&Window::MinHeight, &Window::set_MinHeight>("MinHeight", "i4"),
+        property_row<&Window::MaxWidth, &Window::set_MaxWidth>("MaxWidth", "i4"),
+        property_row<&Window::MaxHeight, &Window::set_MaxHeight>("MaxHeight", "i4"),
+        property_row<&Window::Frame, &Window::set_Frame>("Frame", "i4"),
+        property_row<&Window::Composite, &Window::set_Composite>("Composite", "b"),
+        property_row<&Window::HasBackColor, &Window::set_HasBackColor>("HasBackColor", "b"),
+        property_row<&Window::BackColor, &Window::set_BackColor>("BackColor", "c"),
+        property_row<&Window::Title, &Window::set_Title>("Title", "s"),
+        property_row<&Window::Visible, &Window::set_Visible>("Visible", "b"),
+        property_row<&Window::FullScreen, &Window::set_FullScreen>("FullScreen", "b"),
+        property_row<&Window::MenuBarVisible, &Window::set_MenuBarVisible>("MenuBarVisible", "b"),
+        property_row<&Window::CloseButton, &Window::set_CloseButton>("CloseButton", "b"),
+        property_row<&Window::Resizeable, &Window::set_Resizeable>("Resizeable", "b"),
+        property_row<&Window::LiveResize, &Window::set_LiveResize>("LiveResize", "b"),
+        property_row<&Window::MaximizeButton, &Window::set_MaximizeButton>("MaximizeButton", "b"),
+        property_row<&Window::MinimizeButton, &Window::set_MinimizeButton>("MinimizeButton", "b"),
+        property_row<&Window::MacProcId, &Window::set_MacProcId>("MacProcId", "i4"),
+    };
+    // Window's virtual operations, in order.
+    static VtableSlot const vtable[] = {
+        vtable_slot<&Window::Constructor>("Constructor"),
+        vtable_slot<&Window::_AddControl>("_AddControl"),
+        vtable_slot<&Window::_ControlByName>("_ControlByName"),
+        vtable_slot<&Window::_AddMenuHandler>("_AddMenuHandler"),
+    };
+    static_assert(std::size(WindowEvents) == WindowEventCount);
+    static ClassTable const* const table = build_class(ClassSpec {
+        .name = "Window",
+        .base = &Object::__Lookup(),
+        .instance_size = sizeof(Window),
+        .factory = []() -> Object* { return new Window; },
+        .methods = methods,
+        .events = WindowEvents,
+        .properties = properties,
+        .attributes = {},
+        .vtable = vtable,
+        .reserved_methods = WindowMethodCount - std::int32_t(std::size(methods)),
+        .reserved_properties = WindowPropertyCount - std::int32_t(std::size(properties)),
+    });
+    return *table;
+}
+
+}
