@@ -6,7 +6,7 @@
 #include "app/Menu.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/Variant.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <gtest/gtest.h>
 

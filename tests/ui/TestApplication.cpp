@@ -4,7 +4,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/EventLoop.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 using namespace fw;
 

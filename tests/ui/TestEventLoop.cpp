@@ -7,7 +7,9 @@
 #include "framework/ui/Guard_p.h"
 #include "framework/ui/PluginEntrypoints.h"
 #include "framework/ui/PluginEntrypoints_p.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/support/runtime/RaisedClass.h"
+#include "tests/support/ui/MessageBoxCapture.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -17,35 +19,20 @@
 #include <vector>
 
 using namespace fw;
+using test_support::raised_class;
 
 namespace {
-
-// The class of the runtime exception a call raises, or "nothing".
-std::string raised_class(void (*call)())
-{
-    try {
-        call();
-    } catch (RuntimeError const& error) {
-        return error.exception().class_table().name;
-    }
-    return "nothing";
-}
 
 // Every case runs between RuntimeInit and RuntimeExit. The test program's
 // own QApplication exists already, so neither makes or destroys one.
 class EventLoop : public LiveCountTest {
 protected:
-    void SetUp() override
-    {
-        RuntimeInit();
-        set_message_box_presenter([this](std::string const& text) { boxes.push_back(text); });
-    }
+    void SetUp() override { RuntimeInit(); }
     void TearDown() override
     {
         m_context.reset(); // timers a case left behind must not fire in the next
         if (!exited)
             RuntimeExit();
-        set_message_box_presenter({});
         LiveCountTest::TearDown();
     }
     std::int32_t exit_code()
@@ -61,7 +48,7 @@ protected:
         QTimer::singleShot(delay, m_context.get(), [f] { detail::deliver(f); });
     }
 
-    std::vector<std::string> boxes;
+    test_support::MessageBoxCapture boxes;
     bool exited { false };
 
 private:
@@ -156,7 +143,7 @@ TEST_F(EventLoop, ExceptionInAHandlerEndsTheLoopAndIsRaisedOnce)
     }
     EXPECT_FALSE(detail::exception_pending());
     EXPECT_EQ(after, 0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.texts().empty());
     EXPECT_EQ(exit_code(), 0) << "nothing reported yet";
 }
 
@@ -184,9 +171,9 @@ TEST_F(EventLoop, UnhandledExceptionReportsOnceAndExitsWithOne)
     _UnhandledException(exception.ptr());
     std::string const err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(err, "quorvel: unhandled exception NilObjectException\n");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("NilObjectException"), std::string::npos) << boxes[0];
-    EXPECT_NE(boxes[0].find("no field"), std::string::npos) << boxes[0];
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_NE(boxes.texts()[0].find("NilObjectException"), std::string::npos) << boxes.texts()[0];
+    EXPECT_NE(boxes.texts()[0].find("no field"), std::string::npos) << boxes.texts()[0];
     EXPECT_EQ(exit_code(), 1);
 }
 

@@ -4,7 +4,7 @@
 #include "framework/runtime/Introspection.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Window.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 using namespace fw;
 

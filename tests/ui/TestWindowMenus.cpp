@@ -8,7 +8,7 @@
 #include "framework/ui/MenuItem_p.h"
 #include "framework/ui/WindowMenus_p.h"
 #include "framework/ui/Window_p.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <QAction>
 #include <QApplication>
