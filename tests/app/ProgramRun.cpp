@@ -2,7 +2,6 @@
 
 #include "app/Startup.h"
 #include "framework/ui/application/Lifecycle.h"
-#include "framework/ui/application/MsgBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,16 +15,6 @@ using namespace fw;
 
 namespace app_test {
 
-void ProgramRun::SetUp()
-{
-    m_objects_before = Object::live_count();
-    set_message_box_presenter([this](std::string const& text) {
-        boxes.push_back(text);
-        if (on_box)
-            on_box();
-    });
-}
-
 void ProgramRun::TearDown()
 {
     m_context.reset(); // a timer a case left behind must not fire in the next
@@ -34,7 +23,6 @@ void ProgramRun::TearDown()
     if (Menu::_implicitInstance)
         module_finalize();
     (void)RuntimeExit();
-    set_message_box_presenter({});
     LiveCountTest::TearDown();
 }
 
@@ -66,8 +54,6 @@ std::vector<std::string> ProgramRun::report_lines() const
             lines.push_back(line);
     return lines;
 }
-
-std::int64_t ProgramRun::objects_left() const { return Object::live_count() - m_objects_before; }
 
 QAction* shown_action(char const* name)
 {

@@ -9,7 +9,8 @@
 
 #include "Probes.h"
 
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/support/ui/MessageBoxCapture.h"
 
 #include <QObject>
 
@@ -25,7 +26,6 @@ namespace app_test {
 
 class ProgramRun : public LiveCountTest {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // module_main with `first_event` queued as the loop's first event; its
@@ -33,20 +33,16 @@ protected:
     std::int32_t run(std::function<void()> first_event = {});
     // Lines of `err` that are unhandled-exception reports.
     std::vector<std::string> report_lines() const;
-    // Objects alive now beyond those alive when the case began.
-    std::int64_t objects_left() const;
     // The run meets the program's own classes instead of the probes.
     void without_probes() { m_probes.reset(); }
 
-    std::vector<std::string> boxes; // what MsgBox was given, in order
-    std::function<void()> on_box; // runs inside MsgBox, when set
+    test_support::MessageBoxCapture boxes; // what MsgBox was given, in order
     std::string err;
     bool loop_entered { false };
 
 private:
     std::unique_ptr<ProbeClasses> m_probes { std::make_unique<ProbeClasses>() };
     std::unique_ptr<QObject> m_context { std::make_unique<QObject>() };
-    std::int64_t m_objects_before { 0 };
 };
 
 // The Qt action that shows the named menu entry in the open window, or null.

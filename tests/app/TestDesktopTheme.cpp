@@ -169,7 +169,7 @@ TEST_F(DesktopTheme, ADarkRoomyThemeLeavesTheWindowAsStored)
         Quit(0);
     }),
         0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.texts().empty());
     EXPECT_EQ(objects_left(), 0);
 }
 

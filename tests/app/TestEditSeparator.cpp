@@ -49,7 +49,7 @@ TEST_F(EditSeparator, ShowsALineWithoutTextAndKeepsItsItemsText)
         Quit(0);
     }),
         0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.texts().empty());
     EXPECT_EQ(objects_left(), 0);
 }
 

@@ -3,15 +3,16 @@
 // exit status 1.
 
 #include "ProgramRun.h"
-#include "Raised.h"
 
 #include "framework/runtime/Runtime.h"
+#include "tests/support/runtime/RaisedClass.h"
 
 #include <QAction>
 
 #include <gtest/gtest.h>
 
 using namespace fw;
+using test_support::raised_class;
 using namespace app_test;
 
 namespace {
@@ -30,12 +31,12 @@ void quit_twice()
 TEST_F(ExceptionRoad, AHandlerThatRaisesIsReportedOnceThenTheProgramShutsDown)
 {
     probe_log().raise_in_quit_handler = true;
-    on_box = [] { probe_log().steps.push_back(snapshot("report")); };
+    boxes.on_box = [] { probe_log().steps.push_back(snapshot("report")); };
     EXPECT_EQ(run(quit_twice), 1) << "the handler's Quit(0) does not hide the failure";
 
     EXPECT_EQ(probe_log().quit_handler_calls, 1);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("NilObjectException"), std::string::npos) << boxes[0];
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_NE(boxes.texts()[0].find("NilObjectException"), std::string::npos) << boxes.texts()[0];
     auto const lines = report_lines();
     ASSERT_EQ(lines.size(), 1u) << err;
     EXPECT_NE(lines[0].find("NilObjectException"), std::string::npos) << lines[0];
@@ -54,9 +55,9 @@ TEST_F(ExceptionRoad, AHandlerThatRaisesIsReportedOnceThenTheProgramShutsDown)
 TEST_F(ExceptionRoad, AnExceptionRaisedByTheReportPassesOutOfTheMainRoutine)
 {
     probe_log().raise_in_quit_handler = true;
-    on_box = [] { raise(make<IllegalCastException>("raised by the report")); };
+    boxes.on_box = [] { raise(make<IllegalCastException>("raised by the report")); };
     EXPECT_EQ(raised_class([this] { (void)run(quit_twice); }), "IllegalCastException");
-    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes.texts().size(), 1u);
     EXPECT_TRUE(Menu::_implicitInstance) << "the finaliser does not run";
 }
 

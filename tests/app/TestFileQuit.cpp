@@ -1,18 +1,17 @@
 // FileQuit: the Quit item found, on every call, in the registered
 // application object's menu bar, and App(), through which it goes.
 
-#include "Raised.h"
-
 #include "app/App.h"
 #include "app/Menu.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/application/Lifecycle.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/support/runtime/RaisedClass.h"
 
 #include <gtest/gtest.h>
 
 using namespace fw;
-using app_test::raised_class;
+using test_support::raised_class;
 
 namespace {
 

@@ -2,16 +2,17 @@
 // the module finaliser clears the global before it lets the bar go.
 
 #include "Probes.h"
-#include "Raised.h"
 
 #include "app/Startup.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/support/runtime/RaisedClass.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using namespace fw;
+using test_support::raised_class;
 using namespace app_test;
 
 namespace {

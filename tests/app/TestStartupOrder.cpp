@@ -85,7 +85,7 @@ TEST_F(StartupOrder, FileQuitEndsTheRunWithStatusZero)
 {
     EXPECT_EQ(run([] { choose("UntitledMenu2", "FileQuit"); }), 0);
     EXPECT_EQ(probe_log().quit_handler_calls, 1);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.texts().empty());
     EXPECT_TRUE(report_lines().empty()) << err;
     EXPECT_FALSE(Menu::_implicitInstance);
     EXPECT_EQ(objects_left(), 0);
@@ -111,7 +111,7 @@ TEST_F(StartupOrder, TheProgramsOwnClassesRunAndQuitWithStatusZero)
     without_probes();
     EXPECT_EQ(run([] { choose("UntitledMenu2", "FileQuit"); }), 0);
     EXPECT_TRUE(probe_log().steps.empty());
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.texts().empty());
     EXPECT_TRUE(report_lines().empty()) << err;
     EXPECT_EQ(objects_left(), 0);
 }
@@ -128,12 +128,12 @@ class FailingStartup : public ProgramRun, public testing::WithParamInterface<Fai
 TEST_P(FailingStartup, StopsTheLaterStepsAndIsReportedOnce)
 {
     probe_log().*GetParam().flag = true;
-    on_box = [] { probe_log().steps.push_back(snapshot("report")); };
+    boxes.on_box = [] { probe_log().steps.push_back(snapshot("report")); };
     EXPECT_EQ(run(), 1);
     EXPECT_EQ(probe_log().steps, GetParam().steps);
     EXPECT_FALSE(loop_entered);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("NilObjectException"), std::string::npos) << boxes[0];
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_NE(boxes.texts()[0].find("NilObjectException"), std::string::npos) << boxes.texts()[0];
     auto const lines = report_lines();
     ASSERT_EQ(lines.size(), 1u) << err;
     EXPECT_NE(lines[0].find("NilObjectException"), std::string::npos) << lines[0];

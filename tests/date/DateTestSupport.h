@@ -6,6 +6,8 @@
 // is all a test needs to switch locale.
 
 #include "framework/date/Date.h"
+#include "tests/support/date/MakeDate.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +24,7 @@ inline std::ostream& operator<<(std::ostream& out, YearMonthDay date)
 }
 }
 
-class DateTest : public ::testing::Test {
-protected:
-    void TearDown() override { EXPECT_EQ(fw::Object::live_count(), m_objects) << "objects leaked or freed twice"; }
-
-private:
-    std::int64_t m_objects { fw::Object::live_count() };
-};
+using DateTest = LiveCountTest;
 
 // Sets (or, for nullptr, unsets) one environment variable until the end of
 // the scope.
@@ -72,7 +68,4 @@ private:
     ScopedEnv m_all;
 };
 
-inline fw::Ref<fw::Date> make_date(fw::civil::YearMonthDay date, double second_of_day = 0)
-{
-    return fw::make<fw::Date>(date, second_of_day);
-}
+using test_support::make_date;

@@ -7,19 +7,15 @@
 
 #include "DayCountOracle.h"
 
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/support/ui/MessageBoxCapture.h"
 #include "window/frmMain.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace daycount_test {
-
-// Builds a window whose controls are registered, without constructing the
-// window itself, leaving out the control named `missing` (if any).
-fw::Ref<frmMain> make_window_with_controls(std::string const& missing = {});
 
 // The date's text as the locale writes it (ShortDate of that day).
 std::string short_text(oracle::Ymd date);
@@ -29,7 +25,7 @@ oracle::Ymd ymd_of(fw::Date const& date);
 // LC_ALL for the dates of one case; the date functions read it afresh.
 void use_locale(char const* locale);
 
-class DayCountWindow : public ::testing::Test {
+class DayCountWindow : public LiveCountTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -41,7 +37,7 @@ protected:
     std::vector<std::string> result_texts();
     void set_result_texts(std::string const& text);
 
-    std::vector<std::string> const& messages() const { return m_messages; }
+    std::vector<std::string> const& messages() const { return m_boxes.texts(); }
     std::int64_t yields() const;
     void reset_counters();
 
@@ -51,9 +47,8 @@ protected:
     fw::Ref<frmMain> m_window;
 
 private:
-    std::int64_t m_objects_before { 0 };
     std::uint64_t m_yields_before { 0 };
-    std::vector<std::string> m_messages;
+    test_support::MessageBoxCapture m_boxes;
 };
 
 }

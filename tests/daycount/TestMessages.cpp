@@ -23,6 +23,13 @@ namespace {
             m_old_start = fw::WeakRef<fw::Date>(window().Start.ptr());
             m_old_end = fw::WeakRef<fw::Date>(window().EndD.ptr());
         }
+        // The weak references go before the count of live links.
+        void TearDown() override
+        {
+            m_old_start = {};
+            m_old_end = {};
+            DayCountWindow::TearDown();
+        }
 
         // A date made during the count holds the moment it was made.
         static bool holds_now(fw::Ref<fw::Date> const& date)

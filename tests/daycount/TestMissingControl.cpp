@@ -5,25 +5,22 @@
 #include "DayCountWindow.h"
 
 #include "framework/runtime/Exceptions.h"
+#include "tests/support/program/ProgramWindows.h"
+#include "tests/support/runtime/RaisedClass.h"
 
 namespace daycount_test {
 namespace {
 
     bool raises_nil(auto&& action)
     {
-        try {
-            action();
-        } catch (fw::RuntimeError const& error) {
-            return error.exception().class_table().name == fw::NilObjectException::__Lookup().name;
-        }
-        return false;
+        return test_support::raised_class(action) == fw::NilObjectException::__Lookup().name;
     }
 
     class MissingControl : public DayCountWindow {
     protected:
         void use_window_without(std::string const& name)
         {
-            m_window = make_window_with_controls(name);
+            m_window = test_support::window_with_plain_controls(name);
             if (name != "efStart")
                 set_text("efStart", "12/4/2026");
             if (name != "efEnd")

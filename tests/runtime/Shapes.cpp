@@ -1,6 +1,7 @@
 #include "Shapes.h"
 
 #include "framework/runtime/ClassTable.h"
+#include "tests/support/runtime/PlainClass.h"
 
 namespace shapes {
 
@@ -62,17 +63,7 @@ fw::ClassTable const& Circle::__Lookup()
 
 fw::ClassTable const& Stranger::__Lookup()
 {
-    static fw::ClassTable const* table = fw::build_class({
-        .name = "Shapes.Stranger",
-        .base = &Object::__Lookup(),
-        .instance_size = sizeof(Stranger),
-        .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
-    });
+    static fw::ClassTable const* table = test_support::plain_class<Stranger>("Shapes.Stranger", Object::__Lookup());
     return *table;
 }
 

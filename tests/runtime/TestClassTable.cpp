@@ -1,10 +1,10 @@
 // Class tables: what RuntimeNewClass copies from the parent and leaves for
 // the builder, attribute lists, and lookups by name.
 
-#include "LiveCountTest.h"
 #include "Shapes.h"
 
 #include "framework/runtime/ClassTable.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <string>
 #include <vector>

@@ -1,11 +1,11 @@
 // Delegates: how each kind holds its target, the call through the invoker,
 // and the pointer form.
 
-#include "LiveCountTest.h"
 #include "Shapes.h"
 
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Runtime.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 // Ref and Object: counting through every way a reference is made, moved and
 // dropped, and the order in which an object's finalisers run.
 
-#include "LiveCountTest.h"
-
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Ref.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 // RuntimeNewObject, RuntimeCheckCast and the exception machinery.
 
-#include "LiveCountTest.h"
 #include "Shapes.h"
 
 #include "framework/runtime/Runtime.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <stdexcept>
 

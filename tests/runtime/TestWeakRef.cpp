@@ -1,9 +1,8 @@
 // WeakRef: reads nil once its object is gone, never keeps it alive, and
 // frees the shared link with its last holder.
 
-#include "LiveCountTest.h"
-
 #include "framework/runtime/WeakRef.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 namespace {
 

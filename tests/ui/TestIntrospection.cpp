@@ -4,7 +4,8 @@
 #include "framework/runtime/Introspection.h"
 #include "framework/ui/controls/TextField.h"
 #include "framework/ui/window/Window.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/support/runtime/PlainClass.h"
 
 using namespace fw;
 
@@ -40,32 +41,12 @@ public:
 
 ClassTable const& Sample::__Lookup()
 {
-    static ClassTable const* const table = build_class(ClassSpec {
-        .name = "uitest.Sample",
-        .base = &Object::__Lookup(),
-        .instance_size = sizeof(Sample),
-        .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
-    });
+    static ClassTable const* const table = test_support::plain_class<Sample>("uitest.Sample", Object::__Lookup());
     return *table;
 }
 ClassTable const& Derived::__Lookup()
 {
-    static ClassTable const* const table = build_class(ClassSpec {
-        .name = "uitest.Derived",
-        .base = &Sample::__Lookup(),
-        .instance_size = sizeof(Derived),
-        .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
-    });
+    static ClassTable const* const table = test_support::plain_class<Derived>("uitest.Derived", Sample::__Lookup());
     return *table;
 }
 

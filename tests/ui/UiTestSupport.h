@@ -7,7 +7,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/window/Window.h"
 #include "framework/ui/window/Window_p.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <QCoreApplication>
 

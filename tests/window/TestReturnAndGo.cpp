@@ -3,17 +3,16 @@
 
 #include "WindowTestSupport.h"
 
-#include "framework/ui/application/MsgBox.h"
 #include "framework/ui/controls/Control_p.h"
 #include "framework/ui/window/Window_p.h"
+#include "tests/support/program/ProgramWindows.h"
+#include "tests/support/ui/MessageBoxCapture.h"
 
 #include <QTest>
 
 using namespace fw;
 
 namespace {
-
-constexpr char const* result_fields[] = { "efStartDay", "efEndDay", "efWeekdays", "efWeekenddays", "efTotal" };
 
 struct Outcome {
     std::vector<std::string> results;
@@ -33,7 +32,6 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        set_message_box_presenter([this](std::string const& text) { m_messages.push_back(text); });
         m_window = window_test::unconstructed_window();
         m_window->Constructor();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window->d().main_window()));
@@ -42,7 +40,6 @@ protected:
     {
         window_test::close_window(*m_window);
         m_window = nullptr;
-        set_message_box_presenter({});
         WindowTest::TearDown();
     }
 
@@ -54,20 +51,20 @@ protected:
     Outcome count(void (*ask)(ReturnAndGo&))
     {
         Row const& row = GetParam();
-        for (char const* name : result_fields)
+        for (char const* name : test_support::result_fields)
             RuntimeCheckCast<TextField>(m_window->_ControlByName(name))->set_Text("");
-        m_messages.clear();
+        m_boxes.clear();
         m_window->efStart()->set_Text(make<Date>(row.start)->ShortDate());
         m_window->efEnd()->set_Text(row.end_text ? row.end_text : make<Date>(row.end)->ShortDate());
         ask(*this);
-        Outcome outcome { {}, m_messages };
-        for (char const* name : result_fields)
+        Outcome outcome { {}, m_boxes.texts() };
+        for (char const* name : test_support::result_fields)
             outcome.results.push_back(RuntimeCheckCast<TextField>(m_window->_ControlByName(name))->Text());
         return outcome;
     }
 
     Ref<frmMain> m_window;
-    std::vector<std::string> m_messages;
+    test_support::MessageBoxCapture m_boxes;
 };
 
 }

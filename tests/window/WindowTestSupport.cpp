@@ -1,7 +1,6 @@
 #include "WindowTestSupport.h"
 
 #include "framework/runtime/Runtime.h"
-#include "framework/runtime/WeakRef.h"
 #include "framework/ui/application/Lifecycle.h"
 #include "framework/ui/window/Window_p.h"
 
@@ -72,8 +71,6 @@ Ref<RecordingWindow> RecordingWindow::construct()
     return window;
 }
 
-Ref<frmMain> unconstructed_window() { return RuntimeCheckCast<frmMain>(RuntimeNewObject(frmMain::__Lookup())); }
-
 Ref<frmMain> window_with_controls()
 {
     Ref<frmMain> window = unconstructed_window();
@@ -91,18 +88,12 @@ void close_window(Window& window)
         RuntimeExit();
 }
 
-void WindowTest::SetUp()
-{
-    handler_calls().clear();
-    m_objects = Object::live_count();
-    m_links = WeakLink::live_count();
-}
+void WindowTest::SetUp() { handler_calls().clear(); }
 
 void WindowTest::TearDown()
 {
     handler_calls().clear();
-    EXPECT_EQ(Object::live_count(), m_objects) << "objects leaked or freed twice";
-    EXPECT_EQ(WeakLink::live_count(), m_links) << "weak links leaked or freed twice";
+    LiveCountTest::TearDown();
 }
 
 }

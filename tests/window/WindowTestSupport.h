@@ -5,11 +5,10 @@
 // handlers it is called on instead of running them, and ways to build a
 // window with or without the framework's construction.
 
+#include "tests/support/program/ProgramWindows.h"
+#include "tests/support/runtime/LiveCountTest.h"
 #include "window/frmMain.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,7 +48,7 @@ public:
 };
 
 // A frmMain made by its class's factory and never constructed: no controls.
-fw::Ref<frmMain> unconstructed_window();
+using test_support::unconstructed_window;
 // An unconstructed frmMain with its fourteen controls made and registered the
 // way _CreateControls0 does it (streams and bindings included).
 fw::Ref<frmMain> window_with_controls();
@@ -58,14 +57,11 @@ fw::Ref<frmMain> window_with_controls();
 // is taken back, so the next case starts with a fresh run.
 void close_window(fw::Window& window);
 
-class WindowTest : public ::testing::Test {
+// Starts each case with an empty handler record.
+class WindowTest : public LiveCountTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-private:
-    std::int64_t m_objects { 0 };
-    std::int64_t m_links { 0 };
 };
 
 }

@@ -5,6 +5,7 @@
 #include "framework/ui/application/MsgBox.h"
 #include "framework/ui/controls/Control_p.h"
 #include "framework/ui/controls/TextField.h"
+#include "tests/support/ui/MessageBoxCapture.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QAbstractButton>
@@ -21,12 +22,6 @@ namespace {
 
 class Dialogs : public uitest::UiTest {
 protected:
-    void TearDown() override
-    {
-        set_message_box_presenter({});
-        uitest::UiTest::TearDown();
-    }
-
     // Calls the yield until its clock says a yield has happened at least
     // once: enough calls to pass the counter, over more than the interval.
     static void yield_for(int milliseconds)
@@ -40,12 +35,11 @@ protected:
 
 TEST_F(Dialogs, ThePresenterReceivesEveryTextInsteadOfABox)
 {
-    std::vector<std::string> shown;
-    set_message_box_presenter([&](std::string const& text) { shown.push_back(text); });
+    test_support::MessageBoxCapture shown;
     MsgBox("Problem with start date");
     MsgBox("Problem with end date");
     std::vector<std::string> const expected { "Problem with start date", "Problem with end date" };
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(shown.texts(), expected);
 }
 
 TEST_F(Dialogs, TheRealBoxIsApplicationModalWithAnOkButton)

@@ -1,41 +1,34 @@
-// The Qt menus made from a menu tree, and kept in step with it.
+// The Qt menus made from a menu tree, and kept in step with it; shortcut
+// texts as Qt key sequences.
 
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/menus/MenuItem_p.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/ui/menus/MenuEntries.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <memory>
 
 using namespace fw;
+using uitest::menu_entry;
 
 namespace {
-
-Ref<MenuItem> entry(
-    char const* name, char const* text, char const* shortcut = "", ClassTable const& cls = MenuItem::__Lookup())
-{
-    auto item = RuntimeCheckCast<MenuItem>(RuntimeNewObject(cls));
-    item->Constructor();
-    item->set_Name(name);
-    item->set_Text(text);
-    item->set_KeyboardShortcut(shortcut);
-    return item;
-}
 
 class MenuBarViewTest : public LiveCountTest {
 protected:
     MenuBarViewTest()
     {
-        auto file = entry("File", "File");
-        file->Append(entry("FileQuit", "Quit", "Cmd+Q", QuitMenuItem::__Lookup()).ptr());
+        auto file = menu_entry("File", "File");
+        file->Append(menu_entry("FileQuit", "Quit", "Cmd+Q", QuitMenuItem::__Lookup()).ptr());
         bar->Append(file.ptr());
-        auto edit = entry("Edit", "Edit");
-        edit->Append(entry("EditUndo", "Undo", "Cmd+Z").ptr());
-        edit->Append(entry("Separator", "-").ptr());
-        edit->Append(entry("EditClear", "Clear").ptr());
+        auto edit = menu_entry("Edit", "Edit");
+        edit->Append(menu_entry("EditUndo", "Undo", "Cmd+Z").ptr());
+        edit->Append(menu_entry("Separator", "-").ptr());
+        edit->Append(menu_entry("EditClear", "Clear").ptr());
         bar->Append(edit.ptr());
     }
     void TearDown() override
@@ -94,7 +87,7 @@ TEST_F(MenuBarViewTest, PropertyChangesReachTheActions)
 TEST_F(MenuBarViewTest, TreeChangesRebuildTheMenus)
 {
     show();
-    bar->Child("File")->Append(entry("FileNew", "New").ptr());
+    bar->Child("File")->Append(menu_entry("FileNew", "New").ptr());
     ASSERT_EQ(menu_actions(0).size(), 2);
     EXPECT_EQ(menu_actions(0)[1]->text(), "New");
     bar->Remove("Edit");
@@ -130,8 +123,29 @@ TEST_F(MenuBarViewTest, DestroyingTheQtBarLeavesTheTreeWorking)
     show();
     qbar.reset();
     bar->_Lookup("FileQuit")->set_Enabled(false);
-    bar->Child("File")->Append(entry("FileNew", "New").ptr());
+    bar->Child("File")->Append(menu_entry("FileNew", "New").ptr());
     EXPECT_EQ(bar->Child("File")->Count(), 2);
 }
+
+struct ShortcutRow {
+    char const* name;
+    char const* text;
+    char const* expected; // portable text of the key sequence; "" = none
+};
+
+class ShortcutText : public ::testing::TestWithParam<ShortcutRow> { };
+
+TEST_P(ShortcutText, MapsCommandKeyToControl)
+{
+    auto const& row = GetParam();
+    EXPECT_EQ(key_sequence(row.text).toString(QKeySequence::PortableText).toStdString(), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ShortcutText,
+    ::testing::Values(ShortcutRow { "CmdQ", "Cmd+Q", "Ctrl+Q" }, ShortcutRow { "CmdZ", "Cmd+Z", "Ctrl+Z" },
+        ShortcutRow { "CmdShiftZ", "Cmd+Shift+Z", "Ctrl+Shift+Z" }, ShortcutRow { "Option", "Option+X", "Alt+X" },
+        ShortcutRow { "Empty", "", "" }, ShortcutRow { "TrailingPlus", "Cmd+", "" },
+        ShortcutRow { "Unreadable", "Cmd+Nonsense", "" }),
+    [](auto const& info) { return std::string(info.param.name); });
 
 }

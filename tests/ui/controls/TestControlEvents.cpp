@@ -5,6 +5,7 @@
 #include "framework/ui/controls/BevelButton.h"
 #include "framework/ui/controls/ControlEvents_p.h"
 #include "framework/ui/controls/TextField.h"
+#include "tests/support/runtime/PlainClass.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QApplication>
@@ -31,17 +32,7 @@ public:
 
 ClassTable const& Listener::__Lookup()
 {
-    static ClassTable const* const table = build_class(ClassSpec {
-        .name = "uitest.Listener",
-        .base = &Object::__Lookup(),
-        .instance_size = sizeof(Listener),
-        .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
-    });
+    static ClassTable const* const table = test_support::plain_class<Listener>("uitest.Listener", Object::__Lookup());
     return *table;
 }
 

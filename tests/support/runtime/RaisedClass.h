@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace app_test {
+namespace test_support {
 
 template<typename F>
 std::string raised_class(F&& call)

@@ -1,6 +1,5 @@
-// The class tables of Window and the controls: member counts, event
-// indices, properties by their stream names and types, and the slots a
-// window class inherits.
+// Every record name of the stored layout is a property of the class that
+// reads it, with the type its stream record carries.
 
 #include "framework/ui/controls/BevelButton.h"
 #include "framework/ui/controls/Label.h"
@@ -12,61 +11,6 @@
 using namespace fw;
 
 namespace {
-
-TEST(WindowClass, HasTheMemberCountsAWindowClassBuildsOn)
-{
-    auto const& cls = Window::__Lookup();
-    EXPECT_EQ(cls.name, "Window");
-    EXPECT_EQ(cls.methods.size(), 130u);
-    EXPECT_EQ(cls.events.size(), 33u);
-    EXPECT_EQ(cls.properties.size(), 49u);
-}
-
-TEST(WindowClass, EventsStandInTheirOrder)
-{
-    auto const& cls = Window::__Lookup();
-    EXPECT_EQ(cls.event_index("Layout"), 0);
-    EXPECT_EQ(cls.event_index("AddMenuHandlers"), 2);
-    EXPECT_EQ(cls.event_index("Open"), 4);
-    EXPECT_EQ(cls.event_index("CancelClose"), 6);
-    EXPECT_EQ(cls.event_index("EnableMenuItems"), 26);
-    EXPECT_EQ(cls.event_index("ContentsChanged"), 32);
-    for (auto const& event : cls.events)
-        EXPECT_EQ(event.handler, nullptr) << event.name;
-}
-
-TEST(WindowClass, MethodsCarryTheirSignatures)
-{
-    auto const& cls = Window::__Lookup();
-    struct Row {
-        char const* name;
-        char const* signature;
-    };
-    for (auto const& row : std::initializer_list<Row> {
-             { "Constructor", "%%" },
-             { "_AddControl", "%%so<RectControl>" },
-             { "_ControlByName", "%o<RectControl>%s" },
-             { "_AddMenuHandler", "%%sp" },
-             { "Close", "%b%" },
-         }) {
-        SCOPED_TRACE(row.name);
-        auto const* method = cls.find_method(row.name);
-        ASSERT_NE(method, nullptr);
-        EXPECT_EQ(method->signature, row.signature);
-        EXPECT_EQ(method->mark, MarkPublicMethod);
-        EXPECT_NE(method->function, nullptr);
-    }
-}
-
-TEST(WindowClass, VirtualTableListsItsOperationsInOrder)
-{
-    auto const& vtable = Window::__Lookup().vtable;
-    ASSERT_EQ(vtable.size(), 4u);
-    EXPECT_EQ(vtable[0].name, "Constructor");
-    EXPECT_EQ(vtable[1].name, "_AddControl");
-    EXPECT_EQ(vtable[2].name, "_ControlByName");
-    EXPECT_EQ(vtable[3].name, "_AddMenuHandler");
-}
 
 struct PropertyCase {
     char const* class_name;
@@ -144,41 +88,5 @@ std::vector<PropertyCase> stream_properties()
 
 INSTANTIATE_TEST_SUITE_P(StoredLayout, StreamProperties, ::testing::ValuesIn(stream_properties()),
     [](auto const& info) { return std::string(info.param.class_name) + "_" + info.param.stored_name; });
-
-TEST(ControlClasses, EventIndicesAreThoseBindingsUse)
-{
-    auto const& field = TextField::__Lookup();
-    EXPECT_EQ(field.events.size(), 23u);
-    EXPECT_EQ(field.event_index("KeyDown"), 13);
-    EXPECT_EQ(field.event_index("GotFocus"), 15);
-    EXPECT_EQ(field.event_index("LostFocus"), 16);
-    EXPECT_EQ(field.event_index("TextChange"), 20);
-
-    auto const& button = BevelButton::__Lookup();
-    EXPECT_EQ(button.events.size(), 20u);
-    EXPECT_EQ(button.event_index("Action"), 17);
-    EXPECT_EQ(button.event_index("LostFocus"), 19);
-
-    EXPECT_EQ(Label::__Lookup().events.size(), 15u);
-}
-
-TEST(ControlClasses, DeriveFromRectControlAndCanBeMadeByClass)
-{
-    for (auto const* cls : { &TextField::__Lookup(), &Label::__Lookup(), &BevelButton::__Lookup() }) {
-        SCOPED_TRACE(cls->name);
-        EXPECT_TRUE(cls->is_subclass_of(RectControl::__Lookup()));
-        auto object = RuntimeNewObject(*cls);
-        EXPECT_EQ(&object->class_table(), cls);
-    }
-}
-
-TEST(ControlClasses, FontSizeAndUnitAreNotStreamTypes)
-{
-    for (auto const* cls : { &TextField::__Lookup(), &Label::__Lookup(), &BevelButton::__Lookup() }) {
-        SCOPED_TRACE(cls->name);
-        EXPECT_EQ(cls->find_property("TextSize")->type, "f4");
-        EXPECT_EQ(cls->find_property("TextUnit")->type, "u1");
-    }
-}
 
 }

@@ -3,7 +3,7 @@
 
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/menus/MenuItem_p.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <QAction>
 #include <QMenu>

@@ -4,7 +4,7 @@
 
 #include "app/Menu.h"
 
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
 
 #include <gtest/gtest.h>
 

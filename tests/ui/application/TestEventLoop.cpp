@@ -3,11 +3,11 @@
 
 #include "framework/ui/application/Gate_p.h"
 #include "framework/ui/application/Lifecycle.h"
-#include "framework/ui/application/MsgBox.h"
 #include "framework/ui/application/PluginEntrypoints.h"
 #include "framework/ui/application/PluginEntrypoints_p.h"
 #include "framework/ui/controls/BevelButton.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/RaisedClass.h"
+#include "tests/ui/application/EventLoopTest.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -17,56 +17,11 @@
 #include <vector>
 
 using namespace fw;
+using test_support::raised_class;
 
 namespace {
 
-// The class of the runtime exception a call raises, or "nothing".
-std::string raised_class(void (*call)())
-{
-    try {
-        call();
-    } catch (RuntimeError const& error) {
-        return error.exception().class_table().name;
-    }
-    return "nothing";
-}
-
-// Every case runs between RuntimeInit and RuntimeExit. The test program's
-// own QApplication exists already, so neither makes or destroys one.
-class EventLoop : public LiveCountTest {
-protected:
-    void SetUp() override
-    {
-        RuntimeInit();
-        set_message_box_presenter([this](std::string const& text) { boxes.push_back(text); });
-    }
-    void TearDown() override
-    {
-        m_context.reset(); // timers a case left behind must not fire in the next
-        if (!exited)
-            RuntimeExit();
-        set_message_box_presenter({});
-        LiveCountTest::TearDown();
-    }
-    std::int32_t exit_code()
-    {
-        exited = true;
-        return RuntimeExit();
-    }
-
-    // A stand-in for any framework entry point that Qt calls.
-    template<typename F>
-    void on_next_event(F f, int delay = 0)
-    {
-        QTimer::singleShot(delay, m_context.get(), [f] { detail::deliver(f); });
-    }
-
-    std::vector<std::string> boxes;
-    bool exited { false };
-
-private:
-    std::unique_ptr<QObject> m_context { std::make_unique<QObject>() };
-};
+using EventLoop = uitest::EventLoopTest;
 
 TEST_F(EventLoop, QuitEndsTheLoopAfterTheCurrentEvent)
 {
@@ -156,7 +111,7 @@ TEST_F(EventLoop, ExceptionInAHandlerEndsTheLoopAndIsRaisedOnce)
     }
     EXPECT_FALSE(detail::exception_pending());
     EXPECT_EQ(after, 0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.texts().empty());
     EXPECT_EQ(exit_code(), 0) << "nothing reported yet";
 }
 
@@ -184,9 +139,9 @@ TEST_F(EventLoop, UnhandledExceptionReportsOnceAndExitsWithOne)
     _UnhandledException(exception.ptr());
     std::string const err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(err, "quorvel: unhandled exception NilObjectException\n");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("NilObjectException"), std::string::npos) << boxes[0];
-    EXPECT_NE(boxes[0].find("no field"), std::string::npos) << boxes[0];
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_NE(boxes.texts()[0].find("NilObjectException"), std::string::npos) << boxes.texts()[0];
+    EXPECT_NE(boxes.texts()[0].find("no field"), std::string::npos) << boxes.texts()[0];
     EXPECT_EQ(exit_code(), 1);
 }
 
@@ -244,53 +199,5 @@ TEST_F(EventLoop, StartupExceptionPassesOnWithItsClass)
 }
 
 TEST_F(EventLoop, NilStartupDoesNothing) { EXPECT_NO_THROW(_RunFrameworkInitialization(nullptr)); }
-
-class PluginEntrypoints : public EventLoop { };
-
-TEST_F(PluginEntrypoints, EveryTextResolvesToItsAccessor)
-{
-    _InitPluginEntrypoints();
-    auto const* caption = BevelButton::__Lookup().find_property("Caption");
-    ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(plugin_entry_point("BevelButton.Caption.Get"), caption->get);
-    EXPECT_EQ(plugin_entry_point("BevelButton.Caption.Set"), caption->set);
-    for (auto const* text : detail::plugin_signatures())
-        EXPECT_NE(plugin_entry_point(text), nullptr) << text;
-    EXPECT_EQ(plugin_entry_point("BevelButton.Nothing.Get"), nullptr);
-}
-
-TEST_F(PluginEntrypoints, EntriesWorkOnAButton)
-{
-    _InitPluginEntrypoints();
-    auto button = make<BevelButton>();
-    typed_function<void(Object*, String)>(plugin_entry_point("BevelButton.Caption.Set"))(button.ptr(), "GO");
-    EXPECT_EQ(typed_function<String(Object*)>(plugin_entry_point("BevelButton.Caption.Get"))(button.ptr()), "GO");
-}
-
-TEST_F(PluginEntrypoints, ExitEmptiesTheTable)
-{
-    _InitPluginEntrypoints();
-    EXPECT_EQ(exit_code(), 0);
-    EXPECT_EQ(plugin_entry_point("BevelButton.Caption.Get"), nullptr);
-}
-
-struct UnresolvedRow {
-    char const* name;
-    char const* text;
-};
-
-class UnresolvedEntry : public ::testing::TestWithParam<UnresolvedRow> { };
-
-TEST_P(UnresolvedEntry, RaisesRuntimeException)
-{
-    EXPECT_THROW(detail::resolve_plugin_entry(GetParam().text), RuntimeError);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, UnresolvedEntry,
-    ::testing::Values(UnresolvedRow { "UnknownProperty", "BevelButton.Nothing.Get" },
-        UnresolvedRow { "UnknownClass", "Gadget.Caption.Get" },
-        UnresolvedRow { "UnknownAccessor", "BevelButton.Caption.Put" }, UnresolvedRow { "NoDots", "BevelButton" },
-        UnresolvedRow { "OneDot", "BevelButton.Caption" }),
-    [](auto const& info) { return std::string(info.param.name); });
 
 }

@@ -8,7 +8,8 @@
 #include "framework/ui/menus/MenuItem_p.h"
 #include "framework/ui/window/WindowMenus_p.h"
 #include "framework/ui/window/Window_p.h"
-#include "tests/runtime/LiveCountTest.h"
+#include "tests/support/runtime/LiveCountTest.h"
+#include "tests/ui/menus/MenuEntries.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,12 +68,8 @@ ClassTable const& MenuWindow::__Lookup()
 Ref<MenuItem> entry(
     char const* name, char const* text, char const* shortcut = "", ClassTable const& cls = MenuItem::__Lookup())
 {
-    auto item = RuntimeCheckCast<MenuItem>(RuntimeNewObject(cls));
-    item->Constructor();
-    item->set_Name(name);
+    auto item = uitest::menu_entry(name, text, shortcut, cls);
     item->set_AutoEnable(true);
-    item->set_Text(text);
-    item->set_KeyboardShortcut(shortcut);
     return item;
 }
 
