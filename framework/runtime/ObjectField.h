@@ -13,58 +13,61 @@
 
 #include <span>
 
+namespace fw {
+
 namespace object_field {
 
-template<typename M>
-struct FieldTraits;
-template<typename C, typename T>
-struct FieldTraits<fw::Ref<T> C::*> {
-    using Class = C;
-    using Value = T;
-};
+    template<typename M>
+    struct FieldTraits;
+    template<typename C, typename T>
+    struct FieldTraits<Ref<T> C::*> {
+        using Class = C;
+        using Value = T;
+    };
 
-template<auto Field>
-using ClassOf = typename FieldTraits<decltype(Field)>::Class;
-template<auto Field>
-using ValueOf = typename FieldTraits<decltype(Field)>::Value;
+    template<auto Field>
+    using ClassOf = typename FieldTraits<decltype(Field)>::Class;
+    template<auto Field>
+    using ValueOf = typename FieldTraits<decltype(Field)>::Value;
 
 }
 
 // Object.Get: the reference stored in the field, with one for the caller.
 template<auto Field>
-fw::Ref<object_field::ValueOf<Field>> Object_Get(fw::Object* self)
+Ref<object_field::ValueOf<Field>> Object_Get(Object* self)
 {
-    return static_cast<object_field::ClassOf<Field>&>(fw::checked(self)).*Field;
+    return static_cast<object_field::ClassOf<Field>&>(checked(self)).*Field;
 }
 
 // Object.Set: retains the new value and releases the one it replaces.
 template<auto Field>
-void Object_Set(fw::Object* self, object_field::ValueOf<Field>* value)
+void Object_Set(Object* self, object_field::ValueOf<Field>* value)
 {
-    static_cast<object_field::ClassOf<Field>&>(fw::checked(self)).*Field = fw::Ref(value);
+    static_cast<object_field::ClassOf<Field>&>(checked(self)).*Field = Ref(value);
 }
 
 // Object.Introspection.GetValue and .SetValue: the field as a Variant. An
 // object of another class given to SetValue raises IllegalCastException.
 template<auto Field>
-constexpr fw::GetValueAdapter Object_Introspection_GetValue
-    = &fw::property_get_value<fw::Ref<object_field::ValueOf<Field>>>;
+constexpr GetValueAdapter Object_Introspection_GetValue = &property_get_value<Ref<object_field::ValueOf<Field>>>;
 template<auto Field>
-constexpr fw::SetValueAdapter Object_Introspection_SetValue = &fw::property_set_value<object_field::ValueOf<Field>*>;
+constexpr SetValueAdapter Object_Introspection_SetValue = &property_set_value<object_field::ValueOf<Field>*>;
 
 // A read-write property row over an object field.
 template<auto Field>
-fw::PropertyRow object_field_row(
-    char const* name, char const* type, std::span<fw::AttributeRow const> attributes, std::int32_t mark)
+PropertyRow object_field_row(
+    char const* name, char const* type, std::span<AttributeRow const> attributes, std::int32_t mark)
 {
-    return fw::PropertyRow {
+    return PropertyRow {
         name,
         mark,
         type,
-        fw::any_function(&Object_Get<Field>),
-        fw::any_function(&Object_Set<Field>),
+        any_function(&Object_Get<Field>),
+        any_function(&Object_Set<Field>),
         Object_Introspection_GetValue<Field>,
         Object_Introspection_SetValue<Field>,
         attributes,
     };
+}
+
 }
