@@ -53,15 +53,16 @@ constexpr GetValueAdapter Object_Introspection_GetValue = &property_get_value<Re
 template<auto Field>
 constexpr SetValueAdapter Object_Introspection_SetValue = &property_set_value<object_field::ValueOf<Field>*>;
 
-// A read-write property row over an object field.
+// A read-write property row over an object field; its type text ("o<Date>")
+// is checked against the field's class.
 template<auto Field>
-PropertyRow object_field_row(
-    char const* name, char const* type, std::span<AttributeRow const> attributes, std::int32_t mark)
+PropertyRow object_field_row(char const* name, CheckedTypeText<object_field::ValueOf<Field>*> type,
+    std::span<AttributeRow const> attributes, std::int32_t mark)
 {
     return PropertyRow {
         name,
         mark,
-        type,
+        type.text,
         any_function(&Object_Get<Field>),
         any_function(&Object_Set<Field>),
         Object_Introspection_GetValue<Field>,

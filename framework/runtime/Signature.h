@@ -15,6 +15,8 @@
 // CheckedSignature<F> takes a signature text in a consteval constructor and
 // refuses, at compile time, one that is not the text of F; a table row that
 // takes its text through it cannot contradict its member's type.
+// CheckedTypeText and CheckedDelegateSignature do the same for a property's
+// type text and a delegate's signature text.
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Ref.h"
@@ -145,6 +147,14 @@ namespace signature {
     // diagnostic names it.
     void signature_text_contradicts_the_member_type();
     void delegate_text_contradicts_the_handler_type();
+    void type_text_contradicts_the_value_type();
+
+    template<typename T>
+    constexpr Text code_of = [] {
+        Text text;
+        add_code<T>(text);
+        return text;
+    }();
 
 }
 
@@ -168,6 +178,19 @@ struct CheckedSignature {
     {
         if (std::string_view(written) != method_signature_of<F>)
             signature::signature_text_contradicts_the_member_type();
+    }
+};
+
+// A property's type text, checked against its C++ value type T.
+template<typename T>
+struct CheckedTypeText {
+    char const* text;
+
+    consteval CheckedTypeText(char const* written)
+        : text(written)
+    {
+        if (std::string_view(written) != signature::code_of<T>.view())
+            signature::type_text_contradicts_the_value_type();
     }
 };
 
