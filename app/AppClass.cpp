@@ -9,28 +9,31 @@ using namespace fw;
 ClassTable* App::__ctbl = nullptr;
 
 namespace {
+
 constexpr AttributeRow public_scope[] = { { "__Scope", "Public" } };
+
+constexpr OperationRow own_operations[] = {
+    operation<&App::Constructor>("Constructor", "%%", public_scope),
+};
+
+// The table's counts are Application's plus the own rows: 48 methods, and
+// Application's 10 events and 19 properties, App adding none.
+static_assert(ApplicationMethodCount + method_count(own_operations) == 48);
+static_assert(ApplicationEventCount == 10 && ApplicationPropertyCount == 19);
+
 }
 
 void App::__ctblinit()
 {
     if (__ctbl)
         return;
-    auto const& parent = Application::__Lookup();
-    auto* table = RuntimeNewClass(&parent, 48, 0, 10, 0, 19, 0);
-    __ctbl = table;
-    table->name = "App";
-    table->instance_size = sizeof(class App);
-    table->factory = []() -> Object* { return new class App; };
-
-    table->vtable = RuntimeNewVtable(std::int32_t(parent.vtable.size() + 1));
-    std::copy(parent.vtable.begin(), parent.vtable.end(), table->vtable.begin());
-    table->vtable.back() = vtable_slot<&App::Constructor>("Constructor");
-
-    MethodRow const rows[] = {
-        method_row<&App::Constructor>("Constructor", "%%", &Introspection::Invoke<void()>, public_scope),
-    };
-    fill_methods(*table, parent.methods.size(), rows);
+    __ctbl = build_class(ClassSpec {
+        .name = "App",
+        .base = &Application::__Lookup(),
+        .instance_size = sizeof(class App),
+        .factory = []() -> Object* { return new class App; },
+        .operations = own_operations,
+    });
 }
 
 ClassTable const& App::__Lookup()

@@ -13,16 +13,12 @@ namespace {
 
 constexpr AttributeRow public_scope[] = { { "__Scope", "Public" } };
 
-MethodRow const* own_methods()
-{
-    static MethodRow const rows[] = {
-        method_row<&Menu::Untitled1>("Untitled1", "%%", &Introspection::Invoke<void()>, public_scope),
-        method_row<&Menu::Untitled2>("Untitled2", "%%", &Introspection::Invoke<void()>, public_scope),
-        method_row<&Menu::Constructor>("Constructor", "%%", &Introspection::Invoke<void()>, public_scope),
-    };
-    return rows;
-}
-constexpr std::size_t own_method_count = 3;
+// Constructor takes no slot of its own: it replaces MenuBar's.
+constexpr OperationRow own_operations[] = {
+    operation<&Menu::Untitled1>("Untitled1", "%%", public_scope),
+    operation<&Menu::Untitled2>("Untitled2", "%%", public_scope),
+    method<&Menu::Constructor>("Constructor", "%%", public_scope),
+};
 
 }
 
@@ -30,24 +26,18 @@ void Menu::__ctblinit()
 {
     if (__ctbl)
         return;
-    auto const& parent = MenuBar::__Lookup();
-    auto* table = RuntimeNewClass(&parent, std::int32_t(parent.methods.size() + own_method_count), 0,
-        std::int32_t(parent.events.size()), 0, std::int32_t(parent.properties.size()), 1);
-    __ctbl = table;
-    table->name = "Menu.Menu";
-    table->instance_size = sizeof(Menu);
-    table->factory = []() -> Object* { return new Menu; };
-
-    table->vtable = RuntimeNewVtable(std::int32_t(parent.vtable.size() + 2));
-    std::copy(parent.vtable.begin(), parent.vtable.end(), table->vtable.begin());
+    auto* table = build_class(ClassSpec {
+        .name = "Menu.Menu",
+        .base = &MenuBar::__Lookup(),
+        .instance_size = sizeof(Menu),
+        .factory = []() -> Object* { return new Menu; },
+        .operations = own_operations,
+        .attributes = public_scope,
+    });
     // MenuBar's record has three "Constructor" slots; only the no-argument
     // one is replaced.
-    table->vtable[MenuItemConstructorSlot].entry = method_entry<&Menu::Constructor>();
-    table->vtable[parent.vtable.size()] = vtable_slot<&Menu::Untitled1>("Untitled1");
-    table->vtable[parent.vtable.size() + 1] = vtable_slot<&Menu::Untitled2>("Untitled2");
-
-    fill_methods(*table, parent.methods.size(), std::span(own_methods(), own_method_count));
-    fill_attributes(table->attributes, public_scope);
+    table->vtable.at(MenuItemConstructorSlot).entry = operation_entry(own_operations, "Constructor");
+    __ctbl = table;
 }
 
 ClassTable const& Menu::__Lookup()

@@ -10,17 +10,14 @@
 // handler on a dead window.
 //
 // Stubs and invokers are plain functions shared by every binding of their
-// signature: no allocation, no reference counting, no lookup by name.
+// signature: no allocation, no reference counting, no lookup by name. A
+// binding's handler function is the window's virtual-table entry for the
+// handler (fw::virtual_entry), so a subclass's override gets the event.
 
 #include "framework/runtime/Delegate.h"
 #include "framework/ui/controls/RectControl.h"
 
 class frmMain;
-
-// The function that a virtual call of the named own operation on `object`
-// would reach, from its class's virtual table. Delegates on window methods
-// take their function from here.
-fw::AnyFunction virtual_entry(fw::Object const& object, char const* operation);
 
 // Binds the handlers of the named control, in their order, if it has any;
 // run right after the control's stored properties have been applied.

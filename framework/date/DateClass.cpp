@@ -51,11 +51,7 @@ ClassTable const& Date::__Lookup()
         .base = &Object::__Lookup(),
         .instance_size = sizeof(Date),
         .factory = []() -> Object* { return new Date; },
-        .methods = {},
-        .events = {},
         .properties = properties,
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

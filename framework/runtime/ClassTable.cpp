@@ -1,5 +1,7 @@
 #include "framework/runtime/ClassTable.h"
 
+#include "framework/runtime/Object.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -161,6 +163,37 @@ void fill_properties(ClassTable& table, std::size_t first, std::span<PropertyRow
     }
 }
 
+AnyFunction operation_entry(std::span<OperationRow const> rows, std::string_view name)
+{
+    for (auto const& row : rows)
+        if (row.name == name)
+            return row.entry();
+    return nullptr;
+}
+
+void fill_methods(ClassTable& table, std::size_t first, std::span<OperationRow const> rows)
+{
+    std::vector<MethodRow> methods;
+    methods.reserve(rows.size());
+    for (auto const& row : rows)
+        if (row.has_method())
+            methods.push_back(MethodRow { row.name, row.mark, row.signature, row.entry(), row.invoke, row.attributes });
+    fill_methods(table, first, methods);
+}
+
+void fill_slots(ClassTable& table, std::size_t first, std::span<OperationRow const> rows)
+{
+    for (auto const& row : rows)
+        if (row.has_slot())
+            table.vtable.at(first++) = VtableSlot { row.name, row.entry() };
+}
+
+AnyFunction virtual_entry(Object const& object, char const* operation)
+{
+    auto const& cls = object.class_table();
+    return cls.vtable.at(std::size_t(cls.vtable_index(operation))).entry;
+}
+
 ClassTable* build_class(ClassSpec const& spec)
 {
     auto count = [](auto const& parent_entries, std::size_t own, std::int32_t reserved) {
@@ -173,20 +206,25 @@ ClassTable* build_class(ClassSpec const& spec)
     auto const& pe = spec.base ? spec.base->events : no_events;
     auto const& pp = spec.base ? spec.base->properties : no_properties;
 
-    auto* table = RuntimeNewClass(spec.base, count(pm, spec.methods.size(), spec.reserved_methods), 0,
-        count(pe, spec.events.size(), 0), 0, count(pp, spec.properties.size(), spec.reserved_properties),
-        std::int32_t(spec.attributes.size()));
+    std::size_t const own_methods = method_count(spec.operations) + spec.methods.size();
+    std::size_t const own_slots = slot_count(spec.operations) + spec.vtable.size();
+    auto* table
+        = RuntimeNewClass(spec.base, count(pm, own_methods, spec.reserved_methods), 0, count(pe, spec.events.size(), 0),
+            0, count(pp, spec.properties.size(), spec.reserved_properties), std::int32_t(spec.attributes.size()));
     table->name = spec.name;
     table->instance_size = spec.instance_size;
     table->factory = spec.factory;
+    table->finaliser = spec.finaliser;
 
     std::size_t inherited_slots = spec.base ? spec.base->vtable.size() : 0;
-    table->vtable = RuntimeNewVtable(std::int32_t(inherited_slots + spec.vtable.size()));
+    table->vtable = RuntimeNewVtable(std::int32_t(inherited_slots + own_slots));
     for (std::size_t i = 0; i < inherited_slots; ++i)
         table->vtable[i] = spec.base->vtable[i];
-    std::copy(spec.vtable.begin(), spec.vtable.end(), table->vtable.begin() + std::ptrdiff_t(inherited_slots));
+    fill_slots(*table, inherited_slots, spec.operations);
+    std::copy(spec.vtable.begin(), spec.vtable.end(), table->vtable.end() - std::ptrdiff_t(spec.vtable.size()));
 
-    fill_methods(*table, pm.size(), spec.methods);
+    fill_methods(*table, pm.size(), spec.operations);
+    fill_methods(*table, pm.size() + method_count(spec.operations), spec.methods);
     for (std::size_t i = 0; i < spec.events.size(); ++i)
         table->events[pe.size() + i].name = spec.events[i];
     fill_properties(*table, pp.size(), spec.properties);

@@ -158,24 +158,83 @@ struct PropertyRow {
     std::span<AttributeRow const> attributes;
 };
 
+// One operation of a class as a constant row, so that one table feeds both
+// the virtual table and the method entries: a row gives a method entry, a
+// virtual-table slot, or both, each in row order. The entry column names the
+// thunk's maker, since a function pointer cannot be made untyped inside a
+// constant expression. operation<>, method<>, routine<> and slot<>
+// (Introspection.h) make rows whose entry and adapter follow from the
+// member's type and whose signature text is checked against it.
+struct OperationRow {
+    enum Kind : std::uint8_t { SlotAndMethod, MethodOnly, SlotOnly };
+
+    char const* name;
+    Kind kind;
+    char const* signature;
+    AnyFunction (*entry)() noexcept;
+    InvokeAdapter invoke;
+    std::span<AttributeRow const> attributes;
+    std::int32_t mark;
+
+    constexpr bool has_slot() const noexcept { return kind != MethodOnly; }
+    constexpr bool has_method() const noexcept { return kind != SlotOnly; }
+};
+
+// How many method entries and virtual-table slots rows give.
+constexpr std::size_t method_count(std::span<OperationRow const> rows) noexcept
+{
+    std::size_t n = 0;
+    for (auto const& row : rows)
+        n += row.has_method();
+    return n;
+}
+constexpr std::size_t slot_count(std::span<OperationRow const> rows) noexcept
+{
+    std::size_t n = 0;
+    for (auto const& row : rows)
+        n += row.has_slot();
+    return n;
+}
+// Whether rows have an operation of that name.
+constexpr bool has_operation(std::span<OperationRow const> rows, std::string_view name) noexcept
+{
+    for (auto const& row : rows)
+        if (row.name == name)
+            return true;
+    return false;
+}
+// The entry of the named operation, or null.
+AnyFunction operation_entry(std::span<OperationRow const> rows, std::string_view name);
+
 // Fills methods[first ...] from rows, each with its attribute list.
 void fill_methods(ClassTable& table, std::size_t first, std::span<MethodRow const> rows);
 void fill_properties(ClassTable& table, std::size_t first, std::span<PropertyRow const> rows);
 void fill_attributes(AttributeList& list, std::span<AttributeRow const> rows);
+// Fills methods[first ...] from the rows that give a method entry.
+void fill_methods(ClassTable& table, std::size_t first, std::span<OperationRow const> rows);
+// Writes the slots of the rows that give one into vtable[first ...].
+void fill_slots(ClassTable& table, std::size_t first, std::span<OperationRow const> rows);
 
-// Builds a framework class from rows: RuntimeNewClass with the parent's
-// counts plus the rows, then the own entries appended. Event names are added
-// after the parent's.
+// The function that a virtual call of the named operation on `object` would
+// reach, from its class's virtual table.
+AnyFunction virtual_entry(Object const& object, char const* operation);
+
+// Builds a class from rows: RuntimeNewClass with the parent's counts plus
+// the rows, then the own entries appended. Event names are added after the
+// parent's. Methods and slots from `operations` come before those of
+// `methods` and `vtable`. A block names only what the class has.
 struct ClassSpec {
-    char const* name;
-    ClassTable const* base;
-    std::size_t instance_size;
-    Factory factory;
-    std::span<MethodRow const> methods;
-    std::span<char const* const> events;
-    std::span<PropertyRow const> properties;
-    std::span<AttributeRow const> attributes;
-    std::span<VtableSlot const> vtable; // own slots, after the parent's
+    char const* name { nullptr };
+    ClassTable const* base { nullptr };
+    std::size_t instance_size { 0 };
+    Finaliser finaliser { nullptr };
+    Factory factory { nullptr };
+    std::span<OperationRow const> operations {};
+    std::span<MethodRow const> methods {};
+    std::span<char const* const> events {};
+    std::span<PropertyRow const> properties {};
+    std::span<AttributeRow const> attributes {};
+    std::span<VtableSlot const> vtable {}; // own slots, after the parent's
     std::int32_t reserved_methods { 0 }; // entries kept empty after the rows
     std::int32_t reserved_properties { 0 };
 };

@@ -24,12 +24,6 @@ ClassTable const& Delegate::__Lookup()
         .name = "Delegate",
         .base = &Object::__Lookup(),
         .instance_size = sizeof(Delegate),
-        .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

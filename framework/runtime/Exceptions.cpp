@@ -45,11 +45,6 @@ namespace {
             .base = &base,
             .instance_size = sizeof(T),
             .factory = []() -> Object* { return new T; },
-            .methods = {},
-            .events = {},
-            .properties = {},
-            .attributes = {},
-            .vtable = {},
         });
         return *table;
     }

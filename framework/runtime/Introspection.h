@@ -20,10 +20,16 @@
 // method takes arguments; converts argument i of the list to A_i (an object
 // by RuntimeCheckCast to its class, text by VariantToString); and gives the
 // result as a Variant (nil when there is none).
+//
+// Operation rows (end of file) tie a member, its signature text and its
+// adapter together: operation<&C::M>("Name", "%sig", attributes) derives the
+// thunk and Invoke<R(A...)> from the member's type and refuses to compile
+// when "%sig" is not that type's text.
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/Signature.h"
 #include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
@@ -80,19 +86,6 @@ template<auto M>
 AnyFunction method_entry() noexcept
 {
     return any_function(&detail::MethodThunk<M>::call);
-}
-
-template<auto M>
-VtableSlot vtable_slot(char const* name)
-{
-    return VtableSlot { name, method_entry<M>() };
-}
-
-template<auto M>
-MethodRow method_row(char const* name, char const* signature, InvokeAdapter invoke,
-    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
-{
-    return MethodRow { name, mark, signature, method_entry<M>(), invoke, attributes };
 }
 
 // ---------------------------------------------------------------------------
@@ -320,6 +313,94 @@ namespace Introspection {
     extern template Variant Invoke<String(std::int32_t)>(AnyFunction, Object*, std::vector<Variant> const*); // "%s%i4"
     // "%%o<Window>" is Invoke<void(Window*)>, kept with Window (framework/ui/window/Window.h).
 
+}
+
+// ---------------------------------------------------------------------------
+// Operation rows
+// ---------------------------------------------------------------------------
+
+namespace detail {
+
+    // Whether reflection can pass a value of type T (or give it back).
+    template<typename T>
+    constexpr bool passes_by_variant
+        = std::is_void_v<
+              T> || std::is_same_v<std::remove_cvref_t<T>, bool> || std::is_same_v<std::remove_cvref_t<T>, std::int32_t> || std::is_same_v<std::remove_cvref_t<T>, String> || signature::is_object<T>;
+
+    template<typename F>
+    struct AdapterFor;
+    template<typename R, typename... A>
+    struct AdapterFor<R(A...)> {
+        // None where reflection cannot pass an argument (a routine, a class
+        // table): such a method is found by name but not invoked.
+        static constexpr InvokeAdapter choose()
+        {
+            if constexpr ((passes_by_variant<R> && ... && passes_by_variant<A>))
+                return &Introspection::Invoke<R(A...)>;
+            else
+                return nullptr;
+        }
+        static constexpr InvokeAdapter value = choose();
+    };
+
+    template<auto F>
+    AnyFunction routine_entry() noexcept
+    {
+        return any_function(F);
+    }
+
+    template<auto M>
+    constexpr OperationRow member_row(OperationRow::Kind kind, char const* name,
+        CheckedSignature<FunctionType<decltype(M)>> signature, std::span<AttributeRow const> attributes,
+        std::int32_t mark)
+    {
+        return OperationRow { name, kind, signature.text, &method_entry<M>,
+            AdapterFor<FunctionType<decltype(M)>>::value, attributes, mark };
+    }
+
+}
+
+// A virtual member: a slot and a method entry, e.g.
+// operation<&frmMain::WeekDay>("WeekDay", "%s%i4", public_scope).
+template<auto M>
+constexpr OperationRow operation(char const* name, CheckedSignature<FunctionType<decltype(M)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return detail::member_row<M>(OperationRow::SlotAndMethod, name, signature, attributes, mark);
+}
+
+// A member with a method entry and no slot of its own.
+template<auto M>
+constexpr OperationRow method(char const* name, CheckedSignature<FunctionType<decltype(M)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return detail::member_row<M>(OperationRow::MethodOnly, name, signature, attributes, mark);
+}
+
+// A routine R (*)(Object* self, A...) with a slot and a method entry.
+template<auto F>
+constexpr OperationRow routine(char const* name, CheckedSignature<FunctionType<decltype(F)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return OperationRow { name, OperationRow::SlotAndMethod, signature.text, &detail::routine_entry<F>,
+        detail::AdapterFor<FunctionType<decltype(F)>>::value, attributes, mark };
+}
+
+// A routine R (*)(Object* self, A...) with a method entry only.
+template<auto F>
+constexpr OperationRow method_routine(char const* name, CheckedSignature<FunctionType<decltype(F)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return OperationRow { name, OperationRow::MethodOnly, signature.text, &detail::routine_entry<F>,
+        detail::AdapterFor<FunctionType<decltype(F)>>::value, attributes, mark };
+}
+
+// A routine R (*)(Object* self, A...) with a slot only.
+template<auto F>
+constexpr OperationRow slot(char const* name)
+{
+    static_assert(std::is_pointer_v<decltype(F)>, "a slot routine takes the object first");
+    return OperationRow { name, OperationRow::SlotOnly, nullptr, &detail::routine_entry<F>, nullptr, {}, 0 };
 }
 
 }

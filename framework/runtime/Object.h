@@ -11,6 +11,7 @@
 // which FW_OBJECT declares in each class.
 
 #include <cstdint>
+#include <string_view>
 
 namespace fw {
 
@@ -31,6 +32,8 @@ public:
     // The dynamic class of this object.
     virtual ClassTable const& class_table() const;
     static ClassTable const& __Lookup();
+    // The class's name as signature texts write it ("o<Object>").
+    static constexpr std::string_view __ClassName { "Object" };
 
     // The revocable link that weak references share; made on first use.
     WeakLink* weak_link() const;
@@ -50,9 +53,11 @@ private:
 
 // Declares the class-table hooks of a framework or program class. Put it at
 // the top of the class body; the class defines Self::__Lookup() itself.
+// __ClassName is the name signature texts give the class ("o<TextField>").
 #define FW_OBJECT(Self)                                                                                                \
 public:                                                                                                                \
     static ::fw::ClassTable const& __Lookup();                                                                         \
+    [[maybe_unused]] static constexpr ::std::string_view __ClassName { #Self };                                        \
     ::fw::ClassTable const& class_table() const override { return Self::__Lookup(); }                                  \
                                                                                                                        \
 private:

@@ -20,14 +20,7 @@ ClassTable const& Object::__Lookup()
 {
     static ClassTable const* table = build_class(ClassSpec {
         .name = "Object",
-        .base = nullptr,
         .instance_size = sizeof(Object),
-        .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

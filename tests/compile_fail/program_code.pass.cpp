@@ -1,9 +1,12 @@
 // The control for the checks beside it: code in the style of window/, built
 // with the program's flags, compiles. It also shows the explicit forms that
-// the failing checks' implicit ones stand in for.
+// the failing checks' implicit ones stand in for, and the correct rows and
+// texts that the failing checks get wrong.
 #include "framework/runtime/Delegate.h"
+#include "framework/runtime/Introspection.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/Text.h"
+#include "framework/ui/controls/TextField.h"
 
 namespace {
 
@@ -18,4 +21,29 @@ fw::Ref<fw::Object> keep(fw::Object* raw)
     fw::Ref<fw::Object> ref(raw);
     auto note = fw::make<Note>();
     return is_return_key(fw::Mid("\r", 1)) ? ref : fw::Ref<fw::Object>(note);
+}
+
+// The well-formed counterparts of the rows the failing checks write.
+class Form final : public fw::Object {
+    FW_OBJECT(Form)
+public:
+    virtual bool Field_KeyDown(fw::TextField*, fw::String const&) { return false; }
+};
+
+namespace {
+
+constexpr fw::OperationRow rows[] = {
+    fw::operation<&Form::Field_KeyDown>("Field_KeyDown", "%b%o<TextField>s"),
+};
+static_assert(fw::control_event_index(fw::TextFieldEvents, "LostFocus") == 16);
+
+}
+
+std::size_t count_rows() { return fw::method_count(rows); }
+
+char const* field_text()
+{
+    fw::CheckedDelegateSignature<bool(fw::TextField*, fw::String const&)> const signature(
+        "( TextField, String ) as Boolean");
+    return signature.text;
 }

@@ -28,6 +28,12 @@ inline constexpr char const* ApplicationEvents[] = {
     "CancelClose",
 };
 
+// The member counts of Application's class table; an application class's
+// own entries come after these.
+inline constexpr std::int32_t ApplicationMethodCount = 47;
+inline constexpr std::int32_t ApplicationEventCount = 10;
+inline constexpr std::int32_t ApplicationPropertyCount = 19;
+
 class Application : public Object {
     FW_OBJECT(Application)
 public:

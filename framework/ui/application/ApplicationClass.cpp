@@ -1,4 +1,4 @@
-// The class table of Application: 47 methods, 10 events, 19 properties.
+// The class table of Application, with the member counts Application.h gives.
 
 #include "framework/runtime/Introspection.h"
 #include "framework/runtime/Runtime.h"
@@ -45,57 +45,34 @@ namespace {
     // The property's setter gives the bar index 0, the only one there is.
     void set_menu_bar(Object* s, MenuBar* bar) { app(s).set_MenuBar(0, bar); }
 
-    template<typename F>
-    VtableSlot slot(char const* slot_name, F* entry)
-    {
-        return { slot_name, any_function(entry) };
-    }
-
-    std::vector<VtableSlot> const& application_slots()
-    {
-        static std::vector<VtableSlot> const entries {
-            slot("NewDocument", new_document),
-            slot("OpenDocument", unsupported<void, Object*>),
-            slot("DoEvents", unsupported<void, std::int32_t>),
-            slot("_AddMenuHandler", add_menu_handler),
-            slot("_AddPollableObject", unsupported<void, Object*>),
-            slot("_RemovePollableObject", unsupported<void, Object*>),
-            slot("AddTrayItem", unsupported<void, Object*>),
-            slot("RemoveTrayItem", unsupported<void, Object*>),
-            slot("YieldToNextThread", yield_to_next_thread),
-            slot("SleepCurrentThread", sleep_current_thread),
-            slot("_DoSingleEvent", unsupported<void>),
-            slot("_EnableMenuItems", enable_menu_items),
-            slot("_CallOpen", call_open),
-            slot("_HandleMenuCommand", handle_menu_command),
-            slot("_LoadPictureFromBundle", unsupported<Ref<Object>, String const&>),
-            slot("_LoadBundleSound", unsupported<Ref<Object>, String const&>),
-            slot("__DependencyList", unsupported<Ref<Object>>),
-        };
-        return entries;
-    }
-
-    // name, mark, signature, function, invoke
-    using Introspection::Invoke;
-    MethodRow const application_methods[] = {
-        { "NewDocument", MarkPublicMethod, "%%", any_function(new_document), Invoke<void()>, {} },
-        { "_AddMenuHandler", MarkPublicMethod, "%%sp", any_function(add_menu_handler), nullptr, {} },
-        { "YieldToNextThread", MarkPublicMethod, "%%", any_function(yield_to_next_thread), Invoke<void()>, {} },
-        { "SleepCurrentThread", MarkPublicMethod, "%%i4", any_function(sleep_current_thread),
-            Invoke<void(std::int32_t)>, {} },
-        { "_EnableMenuItems", MarkPublicMethod, "%%", any_function(enable_menu_items), Invoke<void()>, {} },
-        { "_CallOpen", MarkPublicMethod, "%%", any_function(call_open), Invoke<void()>, {} },
-        { "_HandleMenuCommand", MarkPublicMethod, "%b%s", any_function(handle_menu_command),
-            Invoke<bool(String const&)>, {} },
+    // The runtime's record in order: every operation has a slot, and those
+    // with a signature text have a method entry too, in the same order.
+    constexpr OperationRow application_operations[] = {
+        routine<&new_document>("NewDocument", "%%"),
+        slot<&unsupported<void, Object*>>("OpenDocument"),
+        slot<&unsupported<void, std::int32_t>>("DoEvents"),
+        routine<&add_menu_handler>("_AddMenuHandler", "%%sp"),
+        slot<&unsupported<void, Object*>>("_AddPollableObject"),
+        slot<&unsupported<void, Object*>>("_RemovePollableObject"),
+        slot<&unsupported<void, Object*>>("AddTrayItem"),
+        slot<&unsupported<void, Object*>>("RemoveTrayItem"),
+        routine<&yield_to_next_thread>("YieldToNextThread", "%%"),
+        routine<&sleep_current_thread>("SleepCurrentThread", "%%i4"),
+        slot<&unsupported<void>>("_DoSingleEvent"),
+        routine<&enable_menu_items>("_EnableMenuItems", "%%"),
+        routine<&call_open>("_CallOpen", "%%"),
+        routine<&handle_menu_command>("_HandleMenuCommand", "%b%s"),
+        slot<&unsupported<Ref<Object>, String const&>>("_LoadPictureFromBundle"),
+        slot<&unsupported<Ref<Object>, String const&>>("_LoadBundleSound"),
+        slot<&unsupported<Ref<Object>>>("__DependencyList"),
     };
-    constexpr std::int32_t application_method_count = 47;
+    static_assert(slot_count(application_operations) == 17);
 
     // name, mark, type, get, set, get_value, set_value, attributes
     PropertyRow const application_properties[] = {
         { "MenuBar", MarkReadWriteProperty, "o<MenuBar>", any_function(menu_bar), any_function(set_menu_bar),
             property_get_value<Ref<MenuBar>>, property_set_value<MenuBar*>, {} },
     };
-    constexpr std::int32_t application_property_count = 19;
 
 }
 
@@ -103,18 +80,17 @@ ClassTable const& Application::__Lookup()
 {
     // The entries this platform has nothing behind stay reserved, so the
     // member counts are those a subclass's table is built on.
+    static_assert(std::size(ApplicationEvents) == ApplicationEventCount);
     static ClassTable const* table = build_class(ClassSpec {
         .name = "Application",
         .base = &Object::__Lookup(),
         .instance_size = sizeof(Application),
         .factory = []() -> Object* { return new Application; },
-        .methods = application_methods,
+        .operations = application_operations,
         .events = ApplicationEvents,
         .properties = application_properties,
-        .attributes = {},
-        .vtable = application_slots(),
-        .reserved_methods = application_method_count - std::int32_t(std::size(application_methods)),
-        .reserved_properties = application_property_count - std::int32_t(std::size(application_properties)),
+        .reserved_methods = ApplicationMethodCount - std::int32_t(method_count(application_operations)),
+        .reserved_properties = ApplicationPropertyCount - std::int32_t(std::size(application_properties)),
     });
     return *table;
 }

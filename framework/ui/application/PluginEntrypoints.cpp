@@ -13,53 +13,31 @@ namespace fw {
 
 namespace {
 
+    // "<Class>.<Property>.Get" and ".Set" for every property the class adds
+    // to its base, in the order of its table.
+    std::vector<std::string> accessor_texts(ClassTable const& cls)
+    {
+        std::vector<std::string> texts;
+        std::size_t const inherited = cls.base ? cls.base->properties.size() : 0;
+        for (std::size_t i = inherited; i < cls.properties.size(); ++i) {
+            texts.push_back(cls.name + "." + cls.properties[i].name + ".Get");
+            texts.push_back(cls.name + "." + cls.properties[i].name + ".Set");
+        }
+        return texts;
+    }
+
     // Every accessor of the properties BevelButton adds to RectControl.
-    constexpr char const* signatures[] = {
-        "BevelButton.Caption.Get",
-        "BevelButton.Caption.Set",
-        "BevelButton.TextSize.Get",
-        "BevelButton.TextSize.Set",
-        "BevelButton.TextUnit.Get",
-        "BevelButton.TextUnit.Set",
-        "BevelButton.TextFont.Get",
-        "BevelButton.TextFont.Set",
-        "BevelButton.Bold.Get",
-        "BevelButton.Bold.Set",
-        "BevelButton.Italic.Get",
-        "BevelButton.Italic.Set",
-        "BevelButton.Underline.Get",
-        "BevelButton.Underline.Set",
-        "BevelButton.TextColor.Get",
-        "BevelButton.TextColor.Set",
-        "BevelButton.HasBackColor.Get",
-        "BevelButton.HasBackColor.Set",
-        "BevelButton.BackColor.Get",
-        "BevelButton.BackColor.Set",
-        "BevelButton.CaptionAlign.Get",
-        "BevelButton.CaptionAlign.Set",
-        "BevelButton.CaptionPlacement.Get",
-        "BevelButton.CaptionPlacement.Set",
-        "BevelButton.CaptionDelta.Get",
-        "BevelButton.CaptionDelta.Set",
-        "BevelButton.IconAlign.Get",
-        "BevelButton.IconAlign.Set",
-        "BevelButton.IconDX.Get",
-        "BevelButton.IconDX.Set",
-        "BevelButton.IconDY.Get",
-        "BevelButton.IconDY.Set",
-        "BevelButton.Bevel.Get",
-        "BevelButton.Bevel.Set",
-        "BevelButton.HasMenu.Get",
-        "BevelButton.HasMenu.Set",
-        "BevelButton.Value.Get",
-        "BevelButton.Value.Set",
-        "BevelButton.MenuValue.Get",
-        "BevelButton.MenuValue.Set",
-        "BevelButton.ButtonType.Get",
-        "BevelButton.ButtonType.Set",
-        "BevelButton.AcceptFocus.Get",
-        "BevelButton.AcceptFocus.Set",
-    };
+    std::span<char const* const> signatures()
+    {
+        static std::vector<std::string> const texts = accessor_texts(BevelButton::__Lookup());
+        static std::vector<char const*> const pointers = [] {
+            std::vector<char const*> list;
+            for (auto const& text : texts)
+                list.push_back(text.c_str());
+            return list;
+        }();
+        return pointers;
+    }
 
     // The plug-in classes, by the name their signature texts use.
     ClassTable const* plugin_class(std::string_view name)
@@ -84,7 +62,7 @@ namespace {
 
 namespace detail {
 
-    std::span<char const* const> plugin_signatures() noexcept { return signatures; }
+    std::span<char const* const> plugin_signatures() { return signatures(); }
 
     AnyFunction resolve_plugin_entry(std::string_view signature)
     {
@@ -111,7 +89,7 @@ namespace detail {
 void _InitPluginEntrypoints()
 {
     std::vector<std::pair<std::string, AnyFunction>> table;
-    for (auto const* signature : signatures)
+    for (auto const* signature : signatures())
         table.emplace_back(signature, detail::resolve_plugin_entry(signature));
     entry_points() = std::move(table);
 }

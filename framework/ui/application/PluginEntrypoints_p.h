@@ -9,8 +9,9 @@
 
 namespace fw::detail {
 
-// The signature texts the framework resolves at start-up.
-std::span<char const* const> plugin_signatures() noexcept;
+// The signature texts the framework resolves at start-up, made from the
+// plug-in classes' tables on first use.
+std::span<char const* const> plugin_signatures();
 // Resolves one text against the class tables; raises RuntimeException when
 // the class, the property or the accessor is missing.
 AnyFunction resolve_plugin_entry(std::string_view signature);

@@ -61,7 +61,8 @@ BevelButton::BevelButton()
     : RectControl(std::make_unique<BevelButtonPrivate>())
 {
     d().apply_focus_policy();
-    d().watch(*this, { .got_focus = 18, .lost_focus = 19, .action = BevelButtonAction });
+    d().watch(
+        *this, { .got_focus = BevelButtonGotFocus, .lost_focus = BevelButtonLostFocus, .action = BevelButtonAction });
 }
 
 void BevelButton::push() { raise_control_event(*this, BevelButtonAction); }

@@ -2,9 +2,8 @@
 
 // BevelButton: a push button with a caption.
 //
-// Events after RectControl's 0 to 14: 15 MouseUp, 16 MouseDown, 17 Action,
-// 18 GotFocus, 19 LostFocus. Action comes with every press, by mouse or by
-// keyboard.
+// Its events come after RectControl's, in the order of BevelButtonEvents.
+// Action comes with every press, by mouse or by keyboard.
 
 #include "framework/ui/controls/RectControl.h"
 
@@ -12,9 +11,12 @@ namespace fw {
 
 inline constexpr char const* BevelButtonEvents[] = { "MouseUp", "MouseDown", "Action", "GotFocus", "LostFocus" };
 
-enum BevelButtonEvent : std::int32_t {
-    BevelButtonAction = 17,
-};
+// Event-table indices, from the list above. Bindings stored with a program
+// name Action by number, so it never moves.
+inline constexpr std::int32_t BevelButtonAction = control_event_index(BevelButtonEvents, "Action");
+inline constexpr std::int32_t BevelButtonGotFocus = control_event_index(BevelButtonEvents, "GotFocus");
+inline constexpr std::int32_t BevelButtonLostFocus = control_event_index(BevelButtonEvents, "LostFocus");
+static_assert(BevelButtonAction == 17);
 
 class BevelButton : public RectControl {
     FW_OBJECT(BevelButton)

@@ -32,19 +32,17 @@ ClassTable const& BevelButton::__Lookup()
         property_row<&T::ButtonType, &T::set_ButtonType>("ButtonType", "i4"),
         property_row<&T::AcceptFocus, &T::set_AcceptFocus>("AcceptFocus", "b"),
     };
-    static MethodRow const methods[] = {
-        method_row<&T::push>("Push", "%%", &Introspection::Invoke<void()>),
+    static constexpr OperationRow operations[] = {
+        method<&T::push>("Push", "%%"),
     };
     static ClassTable const* const table = build_class(ClassSpec {
         .name = "BevelButton",
         .base = &RectControl::__Lookup(),
         .instance_size = sizeof(BevelButton),
         .factory = []() -> Object* { return new BevelButton; },
-        .methods = methods,
+        .operations = operations,
         .events = BevelButtonEvents,
         .properties = properties,
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

@@ -29,11 +29,7 @@ ClassTable const& Label::__Lookup()
         .base = &RectControl::__Lookup(),
         .instance_size = sizeof(Label),
         .factory = []() -> Object* { return new Label; },
-        .methods = {},
-        .events = {},
         .properties = properties,
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

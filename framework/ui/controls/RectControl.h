@@ -12,8 +12,11 @@
 #include "framework/runtime/String.h"
 #include "framework/runtime/Variant.h"
 
+#include <cstddef>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -21,7 +24,7 @@ namespace fw {
 class Window;
 class ControlPrivate;
 
-// Events of every control, indices 0 to 14.
+// Events of every control, in their event-table order.
 inline constexpr char const* RectControlEvents[] = {
     "CreatePane",
     "Open",
@@ -39,6 +42,29 @@ inline constexpr char const* RectControlEvents[] = {
     "KeyDown",
     "KeyUp",
 };
+
+namespace detail {
+    // Not constexpr, and never defined: an event index for a name that is not
+    // an event of the class fails to compile, naming this.
+    void no_such_control_event();
+}
+
+// The index of the named event in the event table of a control class whose
+// own events are `own`: RectControl's come first, then the class's, and a
+// class's own event hides one of RectControl's with the same name.
+template<std::size_t N>
+consteval std::int32_t control_event_index(char const* const (&own)[N], std::string_view name)
+{
+    constexpr std::size_t inherited = std::size(RectControlEvents);
+    for (std::size_t i = N; i-- > 0;)
+        if (name == own[i])
+            return std::int32_t(inherited + i);
+    for (std::size_t i = inherited; i-- > 0;)
+        if (name == RectControlEvents[i])
+            return std::int32_t(i);
+    detail::no_such_control_event();
+    return -1;
+}
 
 struct ControlEventEntry {
     AnyFunction handler { nullptr };

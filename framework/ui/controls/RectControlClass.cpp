@@ -5,9 +5,8 @@ namespace fw {
 
 ClassTable const& RectControl::__Lookup()
 {
-    using namespace Introspection;
-    static MethodRow const methods[] = {
-        method_row<&RectControl::Constructor>("Constructor", "%%", &Invoke<void()>),
+    static constexpr OperationRow operations[] = {
+        operation<&RectControl::Constructor>("Constructor", "%%"),
     };
     // name, type
     static PropertyRow const properties[] = {
@@ -30,19 +29,13 @@ ClassTable const& RectControl::__Lookup()
         property_row<&RectControl::AutoDeactivate, &RectControl::set_AutoDeactivate>("AutoDeactivate", "b"),
         property_row<&RectControl::InitialParent, &RectControl::set_InitialParent>("InitialParent", "s"),
     };
-    static VtableSlot const vtable[] = {
-        vtable_slot<&RectControl::Constructor>("Constructor"),
-    };
     static ClassTable const* const table = build_class(ClassSpec {
         .name = "RectControl",
         .base = &Object::__Lookup(),
         .instance_size = sizeof(RectControl),
-        .factory = nullptr,
-        .methods = methods,
+        .operations = operations,
         .events = RectControlEvents,
         .properties = properties,
-        .attributes = {},
-        .vtable = vtable,
     });
     return *table;
 }

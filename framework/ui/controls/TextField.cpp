@@ -60,7 +60,7 @@ TextField::TextField()
         { .key_down = TextFieldKeyDown,
             .got_focus = TextFieldGotFocus,
             .lost_focus = TextFieldLostFocus,
-            .text_change = 20 });
+            .text_change = TextFieldTextChange });
 }
 
 String TextField::Text() const { return from_qstring(p(*this).edit().text()); }

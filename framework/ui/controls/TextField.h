@@ -2,18 +2,16 @@
 
 // TextField: a single-line text field, editable or read-only.
 //
-// Events after RectControl's 0 to 14: 15 GotFocus, 16 LostFocus,
-// 17 MouseDown, 18 MouseUp, 19 SelChange, 20 TextChange,
-// 21 EnableMenuItems, 22 ValidationError. The framework raises KeyDown
-// (13) with the key's text (Chr(13) for Return) before the field sees the
-// key; a False answer leaves the key to the field, True consumes it. Keys
-// without text pass a control character (Tab 9, Backspace 8, Escape 27,
-// Delete 127, Home 1, End 4, Page Up 11, Page Down 12, arrows 28 to 31);
-// presses with Ctrl, modifier keys alone and function keys raise none.
-// LostFocus (16) comes when keyboard focus moves to another control of the
+// Its events come after RectControl's, in the order of TextFieldEvents. The
+// framework raises KeyDown with the key's text (Chr(13) for Return) before
+// the field sees the key; a False answer leaves the key to the field, True
+// consumes it. Keys without text pass a control character (Tab 9, Backspace
+// 8, Escape 27, Delete 127, Home 1, End 4, Page Up 11, Page Down 12, arrows
+// 28 to 31); presses with Ctrl, modifier keys alone and function keys raise
+// none. LostFocus comes when keyboard focus moves to another control of the
 // window, never when a message box, another window or another program takes
-// it. GotFocus (15) and TextChange (20, any change of the text) are raised
-// too. Stub types: see RuntimeAddEventHandler (RectControl.h).
+// it. GotFocus and TextChange (any change of the text) are raised too. Stub
+// types: see RuntimeAddEventHandler (RectControl.h).
 
 #include "framework/ui/controls/RectControl.h"
 
@@ -30,11 +28,14 @@ inline constexpr char const* TextFieldEvents[] = {
     "ValidationError",
 };
 
-enum TextFieldEvent : std::int32_t {
-    TextFieldKeyDown = 13,
-    TextFieldGotFocus = 15,
-    TextFieldLostFocus = 16,
-};
+// Event-table indices, from the lists above. Bindings stored with a program
+// name KeyDown and LostFocus by number, so those two never move.
+inline constexpr std::int32_t TextFieldKeyDown = control_event_index(TextFieldEvents, "KeyDown");
+inline constexpr std::int32_t TextFieldGotFocus = control_event_index(TextFieldEvents, "GotFocus");
+inline constexpr std::int32_t TextFieldLostFocus = control_event_index(TextFieldEvents, "LostFocus");
+inline constexpr std::int32_t TextFieldTextChange = control_event_index(TextFieldEvents, "TextChange");
+static_assert(TextFieldKeyDown == 13);
+static_assert(TextFieldLostFocus == 16);
 
 class TextField : public RectControl {
     FW_OBJECT(TextField)

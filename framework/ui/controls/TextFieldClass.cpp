@@ -38,11 +38,8 @@ ClassTable const& TextField::__Lookup()
         .base = &RectControl::__Lookup(),
         .instance_size = sizeof(TextField),
         .factory = []() -> Object* { return new TextField; },
-        .methods = {},
         .events = TextFieldEvents,
         .properties = properties,
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

@@ -4,7 +4,10 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/menus/MenuItem.h"
 
+#include <algorithm>
+#include <array>
 #include <iterator>
+#include <string_view>
 
 namespace fw {
 
@@ -37,65 +40,64 @@ namespace {
     void construct(Object* s) { item(s).Constructor(); }
     void construct_text(Object* s, String const& text, Variant const& tag) { item(s).construct(text, tag); }
 
-    template<typename F>
-    VtableSlot slot(char const* slot_name, F* entry)
-    {
-        return { slot_name, any_function(entry) };
-    }
+    // The runtime's record, in its order; see MenuItemConstructorSlot.
+    constexpr OperationRow menu_item_slots[] = {
+        slot<&enable>("Enable"),
+        slot<&unsupported<void>>("Close"),
+        slot<&item_at>("Item"),
+        slot<&count>("Count"),
+        slot<&child>("Child"),
+        slot<&append>("Append"),
+        slot<&insert>("Insert"),
+        slot<&remove_at>("Remove"),
+        slot<&remove_item>("Remove"),
+        slot<&remove_named>("Remove"),
+        slot<&lookup>("_Lookup"),
+        slot<&unsupported<Ref<MenuItem>, String const&, std::int32_t>>("_Lookup"),
+        slot<&construct>("MenuItem"),
+        slot<&construct_text>("Constructor"),
+        slot<&unsupported<void>>("PopUp"),
+        slot<&unsupported<void, std::int32_t, std::int32_t>>("PopUp"),
+        slot<&unsupported<void, String const&, MenuItem*>>("_Swap"),
+        slot<&unsupported<void>>("_DisableEntirely"),
+        slot<&unsupported<void>>("_SelfEnable"),
+        slot<&construct_text>("MenuItem"),
+        slot<&construct>("Constructor"),
+        slot<&unsupported<Ref<MenuItem>>>("Clone"),
+        slot<&unsupported<void, MenuItem*>>("Constructor"),
+        slot<&unsupported<Ref<Object>>>("__DependencyList"),
+        slot<&unsupported<void, MenuItem*>>("_InstallClone"),
+    };
+    static_assert(std::size(menu_item_slots) == MenuItemSlotCount);
+    static_assert(menu_item_slots[MenuItemConstructorSlot].entry == &detail::routine_entry<&construct>);
 
-    // In the order of the runtime's record; see MenuItemConstructorSlot.
-    std::vector<VtableSlot> const& menu_item_slots()
+    // The reflection entries, in their own order (not the record's): the
+    // same routines as the slots above, each with its signature text.
+    constexpr OperationRow menu_item_methods[] = {
+        method_routine<&construct>("Constructor", "%%"),
+        method_routine<&append>("Append", "%%o<MenuItem>"),
+        method_routine<&insert>("Insert", "%%i4o<MenuItem>"),
+        method_routine<&remove_at>("Remove", "%%i4"),
+        method_routine<&child>("Child", "%o<MenuItem>%s"),
+        method_routine<&lookup>("_Lookup", "%o<MenuItem>%s"),
+        method_routine<&item_at>("Item", "%o<MenuItem>%i4"),
+        method_routine<&count>("Count", "%i4%"),
+    };
+    constexpr bool has_its_slot(OperationRow const& method)
     {
-        static std::vector<VtableSlot> const entries {
-            slot("Enable", enable),
-            slot("Close", unsupported<void>),
-            slot("Item", item_at),
-            slot("Count", count),
-            slot("Child", child),
-            slot("Append", append),
-            slot("Insert", insert),
-            slot("Remove", remove_at),
-            slot("Remove", remove_item),
-            slot("Remove", remove_named),
-            slot("_Lookup", lookup),
-            slot("_Lookup", unsupported<Ref<MenuItem>, String const&, std::int32_t>),
-            slot("MenuItem", construct),
-            slot("Constructor", construct_text),
-            slot("PopUp", unsupported<void>),
-            slot("PopUp", unsupported<void, std::int32_t, std::int32_t>),
-            slot("_Swap", unsupported<void, String const&, MenuItem*>),
-            slot("_DisableEntirely", unsupported<void>),
-            slot("_SelfEnable", unsupported<void>),
-            slot("MenuItem", construct_text),
-            slot("Constructor", construct),
-            slot("Clone", unsupported<Ref<MenuItem>>),
-            slot("Constructor", unsupported<void, MenuItem*>),
-            slot("__DependencyList", unsupported<Ref<Object>>),
-            slot("_InstallClone", unsupported<void, MenuItem*>),
-        };
-        return entries;
+        return std::ranges::any_of(menu_item_slots, [&](OperationRow const& slot) {
+            return slot.entry == method.entry && std::string_view(slot.name) == method.name;
+        });
     }
+    static_assert(std::ranges::all_of(menu_item_methods, has_its_slot));
 
-    // name, mark, signature, function, invoke
-    std::span<MethodRow const> menu_item_methods()
-    {
-        using Introspection::Invoke;
-        static MethodRow const rows[] = {
-            { "Constructor", MarkPublicMethod, "%%", any_function(construct), Invoke<void()>, {} },
-            { "Append", MarkPublicMethod, "%%o<MenuItem>", any_function(append), Invoke<void(MenuItem*)>, {} },
-            { "Insert", MarkPublicMethod, "%%i4o<MenuItem>", any_function(insert),
-                Invoke<void(std::int32_t, MenuItem*)>, {} },
-            { "Remove", MarkPublicMethod, "%%i4", any_function(remove_at), Invoke<void(std::int32_t)>, {} },
-            { "Child", MarkPublicMethod, "%o<MenuItem>%s", any_function(child), Invoke<Ref<MenuItem>(String const&)>,
-                {} },
-            { "_Lookup", MarkPublicMethod, "%o<MenuItem>%s", any_function(lookup), Invoke<Ref<MenuItem>(String const&)>,
-                {} },
-            { "Item", MarkPublicMethod, "%o<MenuItem>%i4", any_function(item_at), Invoke<Ref<MenuItem>(std::int32_t)>,
-                {} },
-            { "Count", MarkPublicMethod, "%i4%", any_function(count), Invoke<std::int32_t()>, {} },
-        };
+    // The class's one row table: the record's slots, then the entries.
+    constexpr auto menu_item_operations = [] {
+        std::array<OperationRow, std::size(menu_item_slots) + std::size(menu_item_methods)> rows {};
+        auto end = std::copy(std::begin(menu_item_slots), std::end(menu_item_slots), rows.begin());
+        std::copy(std::begin(menu_item_methods), std::end(menu_item_methods), end);
         return rows;
-    }
+    }();
 
     std::span<PropertyRow const> menu_item_properties()
     {
@@ -123,11 +125,6 @@ namespace {
             .base = &MenuItem::__Lookup(),
             .instance_size = sizeof(T),
             .factory = make_item<T>,
-            .methods = {},
-            .events = {},
-            .properties = {},
-            .attributes = {},
-            .vtable = {},
         });
     }
 
@@ -135,21 +132,14 @@ namespace {
 
 ClassTable const& MenuItem::__Lookup()
 {
-    static ClassTable const* table = [] {
-        auto const& entries = menu_item_slots();
-        static_assert(MenuItemSlotCount == 25);
-        return build_class(ClassSpec {
-            .name = "MenuItem",
-            .base = &Object::__Lookup(),
-            .instance_size = sizeof(MenuItem),
-            .factory = make_item<MenuItem>,
-            .methods = menu_item_methods(),
-            .events = {},
-            .properties = menu_item_properties(),
-            .attributes = {},
-            .vtable = entries,
-        });
-    }();
+    static ClassTable const* table = build_class(ClassSpec {
+        .name = "MenuItem",
+        .base = &Object::__Lookup(),
+        .instance_size = sizeof(MenuItem),
+        .factory = make_item<MenuItem>,
+        .operations = menu_item_operations,
+        .properties = menu_item_properties(),
+    });
     return *table;
 }
 

@@ -8,18 +8,15 @@ namespace fw {
 
 ClassTable const& Window::__Lookup()
 {
-    using namespace Introspection;
-    // name, signature, adapter (none: reflection cannot pass a class table
-    // or a routine)
-    static MethodRow const methods[] = {
-        method_row<&Window::Constructor>("Constructor", "%%", &Invoke<void()>),
-        method_row<&Window::__New>("__New", "%o<Object>%p", nullptr),
-        method_row<&Window::_AddControl>(
-            "_AddControl", "%%so<RectControl>", &Invoke<void(String const&, RectControl*)>),
-        method_row<&Window::_ControlByName>(
-            "_ControlByName", "%o<RectControl>%s", &Invoke<Ref<RectControl>(String const&)>),
-        method_row<&Window::_AddMenuHandler>("_AddMenuHandler", "%%sp", nullptr),
-        method_row<&Window::close>("Close", "%b%", &Invoke<bool()>),
+    // The operations in order; the virtual table holds those with a slot.
+    // (No adapter where reflection cannot pass a class table or a routine.)
+    static constexpr OperationRow operations[] = {
+        operation<&Window::Constructor>("Constructor", "%%"),
+        method<&Window::__New>("__New", "%o<Object>%p"),
+        operation<&Window::_AddControl>("_AddControl", "%%so<RectControl>"),
+        operation<&Window::_ControlByName>("_ControlByName", "%o<RectControl>%s"),
+        operation<&Window::_AddMenuHandler>("_AddMenuHandler", "%%sp"),
+        method<&Window::close>("Close", "%b%"),
     };
     // name, type
     static PropertyRow const properties[] = {
@@ -45,25 +42,16 @@ ClassTable const& Window::__Lookup()
         property_row<&Window::MinimizeButton, &Window::set_MinimizeButton>("MinimizeButton", "b"),
         property_row<&Window::MacProcId, &Window::set_MacProcId>("MacProcId", "i4"),
     };
-    // Window's virtual operations, in order.
-    static VtableSlot const vtable[] = {
-        vtable_slot<&Window::Constructor>("Constructor"),
-        vtable_slot<&Window::_AddControl>("_AddControl"),
-        vtable_slot<&Window::_ControlByName>("_ControlByName"),
-        vtable_slot<&Window::_AddMenuHandler>("_AddMenuHandler"),
-    };
     static_assert(std::size(WindowEvents) == WindowEventCount);
     static ClassTable const* const table = build_class(ClassSpec {
         .name = "Window",
         .base = &Object::__Lookup(),
         .instance_size = sizeof(Window),
         .factory = []() -> Object* { return new Window; },
-        .methods = methods,
+        .operations = operations,
         .events = WindowEvents,
         .properties = properties,
-        .attributes = {},
-        .vtable = vtable,
-        .reserved_methods = WindowMethodCount - std::int32_t(std::size(methods)),
+        .reserved_methods = WindowMethodCount - std::int32_t(method_count(operations)),
         .reserved_properties = WindowPropertyCount - std::int32_t(std::size(properties)),
     });
     return *table;

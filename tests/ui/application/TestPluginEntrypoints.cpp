@@ -61,4 +61,23 @@ INSTANTIATE_TEST_SUITE_P(Rows, UnresolvedEntry,
         UnresolvedRow { "OneDot", "BevelButton.Caption" }),
     [](auto const& info) { return std::string(info.param.name); });
 
+// Two texts for each of the 22 properties BevelButton adds, in table order,
+// and none for what it inherits from RectControl.
+TEST(PluginSignatures, AreTheAccessorsOfThePropertiesBevelButtonAdds)
+{
+    auto const texts = detail::plugin_signatures();
+    ASSERT_EQ(texts.size(), 44u);
+    EXPECT_STREQ(texts.front(), "BevelButton.Caption.Get");
+    EXPECT_STREQ(texts[1], "BevelButton.Caption.Set");
+    EXPECT_STREQ(texts[40], "BevelButton.ButtonType.Get");
+    EXPECT_STREQ(texts.back(), "BevelButton.AcceptFocus.Set");
+    for (auto const* text : texts) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(std::strncmp(text, "BevelButton.", 12), 0);
+        std::string const property(text + 12, std::strrchr(text, '.'));
+        EXPECT_EQ(RectControl::__Lookup().find_property(property), nullptr) << "inherited";
+        EXPECT_NE(BevelButton::__Lookup().find_property(property), nullptr);
+    }
+}
+
 }

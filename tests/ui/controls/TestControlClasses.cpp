@@ -48,4 +48,22 @@ TEST(ControlClasses, FontSizeAndUnitAreNotStreamTypes)
     }
 }
 
+// The constants the framework raises and binds by must be the indices the
+// class tables give the same names.
+TEST(DerivedEventIndices, AgreeWithTheClassTables)
+{
+    auto const& field = TextField::__Lookup();
+    EXPECT_EQ(field.event_index("KeyDown"), TextFieldKeyDown);
+    EXPECT_EQ(field.event_index("GotFocus"), TextFieldGotFocus);
+    EXPECT_EQ(field.event_index("LostFocus"), TextFieldLostFocus);
+    EXPECT_EQ(field.event_index("TextChange"), TextFieldTextChange);
+
+    auto const& button = BevelButton::__Lookup();
+    EXPECT_EQ(button.event_index("Action"), BevelButtonAction);
+    EXPECT_EQ(button.event_index("GotFocus"), BevelButtonGotFocus);
+    EXPECT_EQ(button.event_index("LostFocus"), BevelButtonLostFocus);
+    constexpr std::int32_t key_down = control_event_index(BevelButtonEvents, "KeyDown");
+    EXPECT_EQ(button.event_index("KeyDown"), key_down);
+}
+
 }

@@ -1,0 +1,53 @@
+#pragma once
+
+// frmMain's own operations, in virtual-table order: one row table that
+// feeds both its virtual table and its method entries, and that the control
+// bindings check their handlers against.
+
+#include "window/frmMain.h"
+
+#include "framework/runtime/Introspection.h"
+
+namespace frm_main {
+
+inline constexpr fw::AttributeRow public_scope[] = { { "__Scope", "Public" } };
+inline constexpr fw::AttributeRow public_hidden[] = { { "__Scope", "Public" }, { "Hidden", nullptr } };
+
+// clang-format off
+inline constexpr fw::OperationRow operations[] = {
+    fw::operation<&frmMain::Layout>(                "Layout",                "%%",                public_scope),
+    fw::operation<&frmMain::CreateControls>(        "CreateControls",        "%%",                public_scope),
+    fw::operation<&frmMain::_CreateControls0>(      "_CreateControls0",      "%%",                public_hidden),
+    fw::operation<&frmMain::efStart>(               "efStart",               "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::efEnd>(                 "efEnd",                 "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::StaticText1>(           "StaticText1",           "%o<Label>%",        public_scope),
+    fw::operation<&frmMain::StaticText2>(           "StaticText2",           "%o<Label>%",        public_scope),
+    fw::operation<&frmMain::StaticText3>(           "StaticText3",           "%o<Label>%",        public_scope),
+    fw::operation<&frmMain::efStartDay>(            "efStartDay",            "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::efEndDay>(              "efEndDay",              "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::efWeekdays>(            "efWeekdays",            "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::efWeekenddays>(         "efWeekenddays",         "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::StaticText4>(           "StaticText4",           "%o<Label>%",        public_scope),
+    fw::operation<&frmMain::StaticText5>(           "StaticText5",           "%o<Label>%",        public_scope),
+    fw::operation<&frmMain::efTotal>(               "efTotal",               "%o<TextField>%",    public_scope),
+    fw::operation<&frmMain::StaticText6>(           "StaticText6",           "%o<Label>%",        public_scope),
+    fw::operation<&frmMain::BevelButton1>(          "BevelButton1",          "%o<BevelButton>%",  public_scope),
+    fw::operation<&frmMain::efStart_LostFocus>(     "efStart_LostFocus",     "%%o<TextField>",    public_scope),
+    fw::operation<&frmMain::efStart_KeyDown>(       "efStart_KeyDown",       "%b%o<TextField>s",  public_scope),
+    fw::operation<&frmMain::efEnd_LostFocus>(       "efEnd_LostFocus",       "%%o<TextField>",    public_scope),
+    fw::operation<&frmMain::efEnd_KeyDown>(         "efEnd_KeyDown",         "%b%o<TextField>s",  public_scope),
+    fw::operation<&frmMain::BevelButton1_Action>(   "BevelButton1_Action",   "%%o<BevelButton>",  public_scope),
+    fw::operation<&frmMain::AddMenuHandlers>(       "AddMenuHandlers",       "%%o<Window>",       public_scope),
+    fw::operation<&frmMain::Event_Open>(            "Event_Open",            "%%",                public_scope),
+    fw::operation<&frmMain::Event_CancelClose>(     "Event_CancelClose",     "%b%b",              public_scope),
+    fw::operation<&frmMain::Event_EnableMenuItems>( "Event_EnableMenuItems", "%%",                public_scope),
+    fw::operation<&frmMain::_FileQuit_Action>(      "_FileQuit_Action",      "%b%",               public_scope),
+    fw::operation<&frmMain::WeekDay>(               "WeekDay",               "%s%i4",             public_scope),
+    fw::operation<&frmMain::Calculate>(             "Calculate",             "%%",                public_scope),
+};
+// clang-format on
+
+// Whether frmMain has an own operation of that name.
+constexpr bool is_operation(std::string_view name) { return fw::has_operation(operations, name); }
+
+}
