@@ -146,6 +146,14 @@ void fill_methods(ClassTable& table, std::size_t first, std::span<MethodRow cons
     }
 }
 
+std::vector<PropertyRow> joined_rows(std::initializer_list<std::span<PropertyRow const>> parts)
+{
+    std::vector<PropertyRow> rows;
+    for (auto const& part : parts)
+        rows.insert(rows.end(), part.begin(), part.end());
+    return rows;
+}
+
 void fill_properties(ClassTable& table, std::size_t first, std::span<PropertyRow const> rows)
 {
     for (std::size_t i = 0; i < rows.size(); ++i) {

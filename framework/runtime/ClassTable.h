@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -209,6 +210,9 @@ AnyFunction operation_entry(std::span<OperationRow const> rows, std::string_view
 // Fills methods[first ...] from rows, each with its attribute list.
 void fill_methods(ClassTable& table, std::size_t first, std::span<MethodRow const> rows);
 void fill_properties(ClassTable& table, std::size_t first, std::span<PropertyRow const> rows);
+// The rows of several lists one after another, for a class whose properties
+// take in a run of rows that other classes share.
+std::vector<PropertyRow> joined_rows(std::initializer_list<std::span<PropertyRow const>> parts);
 void fill_attributes(AttributeList& list, std::span<AttributeRow const> rows);
 // Fills methods[first ...] from the rows that give a method entry.
 void fill_methods(ClassTable& table, std::size_t first, std::span<OperationRow const> rows);

@@ -58,7 +58,7 @@ namespace {
 }
 
 BevelButton::BevelButton()
-    : RectControl(std::make_unique<BevelButtonPrivate>())
+    : StyledControl(std::make_unique<BevelButtonPrivate>())
 {
     d().apply_focus_policy();
     d().watch(

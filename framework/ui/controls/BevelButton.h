@@ -5,7 +5,7 @@
 // Its events come after RectControl's, in the order of BevelButtonEvents.
 // Action comes with every press, by mouse or by keyboard.
 
-#include "framework/ui/controls/RectControl.h"
+#include "framework/ui/controls/StyledControl.h"
 
 namespace fw {
 
@@ -18,27 +18,13 @@ inline constexpr std::int32_t BevelButtonGotFocus = control_event_index(BevelBut
 inline constexpr std::int32_t BevelButtonLostFocus = control_event_index(BevelButtonEvents, "LostFocus");
 static_assert(BevelButtonAction == 17);
 
-class BevelButton : public RectControl {
+class BevelButton : public StyledControl {
     FW_OBJECT(BevelButton)
 public:
     BevelButton();
 
     String Caption() const;
     void set_Caption(String const&);
-    float TextSize() const;
-    void set_TextSize(float);
-    std::uint8_t TextUnit() const;
-    void set_TextUnit(std::uint8_t);
-    String TextFont() const;
-    void set_TextFont(String const&);
-    bool Bold() const;
-    void set_Bold(bool);
-    bool Italic() const;
-    void set_Italic(bool);
-    bool Underline() const;
-    void set_Underline(bool);
-    Color TextColor() const;
-    void set_TextColor(Color);
     bool HasBackColor() const;
     void set_HasBackColor(bool);
     Color BackColor() const;

@@ -6,17 +6,11 @@ namespace fw {
 ClassTable const& BevelButton::__Lookup()
 {
     using T = BevelButton;
-    // name, type; TextSize and TextUnit are set in code, never stored in a
-    // stream.
-    static PropertyRow const properties[] = {
+    // name, type; the text style's rows follow the first.
+    static PropertyRow const leading[] = {
         property_row<&T::Caption, &T::set_Caption>("Caption", "s"),
-        property_row<&T::TextSize, &T::set_TextSize>("TextSize", "f4"),
-        property_row<&T::TextUnit, &T::set_TextUnit>("TextUnit", "u1"),
-        property_row<&T::TextFont, &T::set_TextFont>("TextFont", "s"),
-        property_row<&T::Bold, &T::set_Bold>("Bold", "b"),
-        property_row<&T::Italic, &T::set_Italic>("Italic", "b"),
-        property_row<&T::Underline, &T::set_Underline>("Underline", "b"),
-        property_row<&T::TextColor, &T::set_TextColor>("TextColor", "c"),
+    };
+    static PropertyRow const own[] = {
         property_row<&T::HasBackColor, &T::set_HasBackColor>("HasBackColor", "b"),
         property_row<&T::BackColor, &T::set_BackColor>("BackColor", "c"),
         property_row<&T::CaptionAlign, &T::set_CaptionAlign>("CaptionAlign", "i4"),
@@ -32,6 +26,7 @@ ClassTable const& BevelButton::__Lookup()
         property_row<&T::ButtonType, &T::set_ButtonType>("ButtonType", "i4"),
         property_row<&T::AcceptFocus, &T::set_AcceptFocus>("AcceptFocus", "b"),
     };
+    static std::vector<PropertyRow> const properties = joined_rows({ leading, StyledControl::text_style_rows(), own });
     static constexpr OperationRow operations[] = {
         method<&T::push>("Push", "%%"),
     };

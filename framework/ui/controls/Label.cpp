@@ -48,7 +48,7 @@ namespace {
 }
 
 Label::Label()
-    : RectControl(std::make_unique<LabelPrivate>())
+    : StyledControl(std::make_unique<LabelPrivate>())
 {
     d().apply_focus_policy();
     d().watch(*this, {});

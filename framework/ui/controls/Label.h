@@ -2,31 +2,17 @@
 
 // Label: static text in a window.
 
-#include "framework/ui/controls/RectControl.h"
+#include "framework/ui/controls/StyledControl.h"
 
 namespace fw {
 
-class Label : public RectControl {
+class Label : public StyledControl {
     FW_OBJECT(Label)
 public:
     Label();
 
     String Text() const;
     void set_Text(String const&);
-    float TextSize() const;
-    void set_TextSize(float);
-    std::uint8_t TextUnit() const;
-    void set_TextUnit(std::uint8_t);
-    String TextFont() const;
-    void set_TextFont(String const&);
-    bool Bold() const;
-    void set_Bold(bool);
-    bool Italic() const;
-    void set_Italic(bool);
-    bool Underline() const;
-    void set_Underline(bool);
-    Color TextColor() const;
-    void set_TextColor(Color);
     std::int32_t TextAlign() const;
     void set_TextAlign(std::int32_t);
     bool MultiLine() const;

@@ -53,7 +53,7 @@ namespace {
 }
 
 TextField::TextField()
-    : RectControl(std::make_unique<TextFieldPrivate>())
+    : StyledControl(std::make_unique<TextFieldPrivate>())
 {
     d().apply_focus_policy();
     d().watch(*this,

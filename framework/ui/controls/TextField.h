@@ -13,7 +13,7 @@
 // it. GotFocus and TextChange (any change of the text) are raised too. Stub
 // types: see RuntimeAddEventHandler (RectControl.h).
 
-#include "framework/ui/controls/RectControl.h"
+#include "framework/ui/controls/StyledControl.h"
 
 namespace fw {
 
@@ -37,27 +37,13 @@ inline constexpr std::int32_t TextFieldTextChange = control_event_index(TextFiel
 static_assert(TextFieldKeyDown == 13);
 static_assert(TextFieldLostFocus == 16);
 
-class TextField : public RectControl {
+class TextField : public StyledControl {
     FW_OBJECT(TextField)
 public:
     TextField();
 
     String Text() const;
     void set_Text(String const&);
-    float TextSize() const;
-    void set_TextSize(float);
-    std::uint8_t TextUnit() const;
-    void set_TextUnit(std::uint8_t);
-    String TextFont() const;
-    void set_TextFont(String const&);
-    bool Bold() const;
-    void set_Bold(bool);
-    bool Italic() const;
-    void set_Italic(bool);
-    bool Underline() const;
-    void set_Underline(bool);
-    Color TextColor() const;
-    void set_TextColor(Color);
     Color BackColor() const;
     void set_BackColor(Color);
     bool Border() const;

@@ -6,17 +6,11 @@ namespace fw {
 ClassTable const& TextField::__Lookup()
 {
     using T = TextField;
-    // name, type; TextSize and TextUnit are set in code, never stored in a
-    // stream.
-    static PropertyRow const properties[] = {
+    // name, type; the text style's rows follow the first.
+    static PropertyRow const leading[] = {
         property_row<&T::Text, &T::set_Text>("Text", "s"),
-        property_row<&T::TextSize, &T::set_TextSize>("TextSize", "f4"),
-        property_row<&T::TextUnit, &T::set_TextUnit>("TextUnit", "u1"),
-        property_row<&T::TextFont, &T::set_TextFont>("TextFont", "s"),
-        property_row<&T::Bold, &T::set_Bold>("Bold", "b"),
-        property_row<&T::Italic, &T::set_Italic>("Italic", "b"),
-        property_row<&T::Underline, &T::set_Underline>("Underline", "b"),
-        property_row<&T::TextColor, &T::set_TextColor>("TextColor", "c"),
+    };
+    static PropertyRow const own[] = {
         property_row<&T::BackColor, &T::set_BackColor>("BackColor", "c"),
         property_row<&T::Border, &T::set_Border>("Border", "b"),
         property_row<&T::Password, &T::set_Password>("Password", "b"),
@@ -33,6 +27,7 @@ ClassTable const& TextField::__Lookup()
         property_row<&T::DataSource, &T::set_DataSource>("DataSource", "s"),
         property_row<&T::DataField, &T::set_DataField>("DataField", "s"),
     };
+    static std::vector<PropertyRow> const properties = joined_rows({ leading, StyledControl::text_style_rows(), own });
     static ClassTable const* const table = build_class(ClassSpec {
         .name = "TextField",
         .base = &RectControl::__Lookup(),
