@@ -1,5 +1,7 @@
 #include "framework/runtime/Variant.h"
 
+#include "framework/runtime/Overload.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -8,14 +10,6 @@
 namespace fw {
 
 namespace {
-    template<class... F>
-    struct Overload : F... {
-        using F::operator()...;
-    };
-    // Clang before 17 does not deduce aggregate template arguments by itself.
-    template<class... F>
-    Overload(F...) -> Overload<F...>;
-
     std::string format_double(double value)
     {
         char buffer[32];

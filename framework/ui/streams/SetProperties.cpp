@@ -2,6 +2,7 @@
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
+#include "framework/runtime/Overload.h"
 #include "framework/ui/streams/PropertyStream.h"
 
 // The applying half of _SetProperties: the decoder (PropertyStream.h) turns
@@ -12,13 +13,6 @@
 namespace fw {
 
 namespace {
-
-    template<class... F>
-    struct Overload : F... {
-        using F::operator()...;
-    };
-    template<class... F>
-    Overload(F...) -> Overload<F...>;
 
     PropertyType stream_type(std::string_view type)
     {
