@@ -46,8 +46,24 @@ R stub(RectControl* control, A... args)
     return typed_function<R(Delegate*, RectControl*, A...)>(delegate->invoker())(delegate, control, args...);
 }
 
+// The named invoker of each handler signature a binding uses.
+template<typename Signature>
+struct MethodInvoker;
+template<>
+struct MethodInvoker<void(TextField*)> {
+    static constexpr auto function = &Delegate_IM_Invoke__o_TextField_;
+};
+template<>
+struct MethodInvoker<bool(TextField*, String const&)> {
+    static constexpr auto function = &Delegate_IM_Invoke_b_o_TextField_s;
+};
+template<>
+struct MethodInvoker<void(BevelButton*)> {
+    static constexpr auto function = &Delegate_IM_Invoke__o_BevelButton_;
+};
+
 // What a handler R (frmMain::*)(Control*, Rest...) takes from its binding:
-// its control class, and the invoker and stub types of its signature.
+// its control class, the invoker of its signature and the stub type.
 template<typename Handler>
 struct HandlerTraits;
 template<typename R, typename Control, typename... Rest>
@@ -55,7 +71,7 @@ struct HandlerTraits<R (frmMain::*)(Control*, Rest...)> {
     static_assert(std::is_base_of_v<RectControl, Control>, "a control handler takes its control first");
     using Stub = R (*)(RectControl*, Rest...);
     static ClassTable const& control_class() { return Control::__Lookup(); }
-    static AnyFunction invoker() noexcept { return any_function(&invoke_method<R, Control*, Rest...>); }
+    static AnyFunction invoker() noexcept { return any_function(MethodInvoker<R(Control*, Rest...)>::function); }
 };
 
 // The named stub of each event index a binding uses.

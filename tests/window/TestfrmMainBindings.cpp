@@ -87,6 +87,17 @@ TEST_F(EventRoad, BothDateFieldsShareOneStubAndOneInvokerPerEvent)
     EXPECT_EQ(button->event_entry(BevelButtonAction)->delegate->signature(), "( BevelButton )");
 }
 
+TEST_F(EventRoad, EachDelegateCallsTheNamedInvokerOfItsHandlersSignature)
+{
+    auto start = m_window->efStart();
+    EXPECT_EQ(
+        start->event_entry(TextFieldLostFocus)->delegate->invoker(), any_function(&Delegate_IM_Invoke__o_TextField_));
+    EXPECT_EQ(
+        start->event_entry(TextFieldKeyDown)->delegate->invoker(), any_function(&Delegate_IM_Invoke_b_o_TextField_s));
+    EXPECT_EQ(m_window->BevelButton1()->event_entry(BevelButtonAction)->delegate->invoker(),
+        any_function(&Delegate_IM_Invoke__o_BevelButton_));
+}
+
 TEST_F(EventRoad, EveryKeyTypedReachesKeyDownWithItsTextAndIsLeftToTheField)
 {
     m_window->efStart()->set_Text(""); // Open wrote today's date there
