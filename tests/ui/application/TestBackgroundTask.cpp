@@ -1,17 +1,14 @@
-// MsgBox and the background-task yield.
+// The background-task yield: it repaints and delivers nothing that runs
+// program code, holds close requests back and is not re-entered.
 
 #include "framework/ui/application/BackgroundTask.h"
 #include "framework/ui/application/Gate_p.h"
-#include "framework/ui/application/MsgBox.h"
 #include "framework/ui/controls/Control_p.h"
 #include "framework/ui/controls/TextField.h"
-#include "tests/support/ui/MessageBoxCapture.h"
 #include "tests/ui/UiTestSupport.h"
 
-#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -20,7 +17,7 @@ using uitest::TestWindow;
 
 namespace {
 
-class Dialogs : public uitest::UiTest {
+class BackgroundTaskTest : public uitest::UiTest {
 protected:
     // Calls the yield until its clock says a yield has happened at least
     // once: enough calls to pass the counter, over more than the interval.
@@ -33,33 +30,7 @@ protected:
     }
 };
 
-TEST_F(Dialogs, ThePresenterReceivesEveryTextInsteadOfABox)
-{
-    test_support::MessageBoxCapture shown;
-    MsgBox("Problem with start date");
-    MsgBox("Problem with end date");
-    std::vector<std::string> const expected { "Problem with start date", "Problem with end date" };
-    EXPECT_EQ(shown.texts(), expected);
-}
-
-TEST_F(Dialogs, TheRealBoxIsApplicationModalWithAnOkButton)
-{
-    uitest::clear_pending_quit();
-    bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
-        EXPECT_EQ(box->text(), "Start must be before end");
-        EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
-        checked = true;
-        box->button(QMessageBox::Ok)->click();
-    });
-    MsgBox("Start must be before end");
-    EXPECT_TRUE(checked);
-}
-
-TEST_F(Dialogs, ControlEventsRaiseNothingDuringTheYield)
+TEST_F(BackgroundTaskTest, ControlEventsRaiseNothingDuringTheYield)
 {
     TestWindow::on_create_controls() = [](TestWindow& w) { uitest::add_control<TextField>(w, "f"); };
     auto window = uitest::construct_test_window();
@@ -78,7 +49,7 @@ TEST_F(Dialogs, ControlEventsRaiseNothingDuringTheYield)
     EXPECT_EQ(raised, 1);
 }
 
-TEST_F(Dialogs, ACloseRequestDuringTheYieldWaitsForTheEventLoop)
+TEST_F(BackgroundTaskTest, ACloseRequestDuringTheYieldWaitsForTheEventLoop)
 {
     auto window = uitest::construct_test_window();
     QMainWindow* main = window->d().main_window();
@@ -94,7 +65,7 @@ TEST_F(Dialogs, ACloseRequestDuringTheYieldWaitsForTheEventLoop)
     EXPECT_FALSE(window->is_open());
 }
 
-TEST_F(Dialogs, TheYieldIsNotReentered)
+TEST_F(BackgroundTaskTest, TheYieldIsNotReentered)
 {
     // A timer that fires inside the yield calls the yield again for a while;
     // a re-entered yield would run the inner timer there and then.
