@@ -1,5 +1,5 @@
-// What the stored properties of the controls do to the Qt widgets a user
-// sees, and the tab order their TabIndex sets.
+// What the stored properties of a text field do to the QLineEdit a user
+// sees.
 
 #include "framework/ui/controls/BevelButton.h"
 #include "framework/ui/controls/Control_p.h"
@@ -24,8 +24,6 @@ using uitest::TestWindow;
 namespace {
 
 QLineEdit& edit_of(TextField const& field) { return *qobject_cast<QLineEdit*>(field.d().widget()); }
-QLabel& label_of(Label const& label) { return *qobject_cast<QLabel*>(label.d().widget()); }
-QPushButton& button_of(BevelButton const& button) { return *qobject_cast<QPushButton*>(button.d().widget()); }
 
 class FieldProperties : public uitest::UiTest {
 protected:
@@ -125,82 +123,6 @@ TEST_F(FieldProperties, AnUnplacedControlNeverOpensAWindowOfItsOwn)
     auto loose = make<TextField>();
     loose->set_Visible(true);
     EXPECT_FALSE(loose->d().widget()->isVisible());
-}
-
-class OtherControls : public uitest::UiTest {
-protected:
-    void drop_members() override { window = nullptr; }
-    Ref<Window> window { make<Window>() };
-};
-
-TEST_F(OtherControls, LabelAlignmentColourAndFocus)
-{
-    auto label = uitest::add_control<Label>(*window, "l");
-    label->set_TextAlign(1);
-    label->set_TextColor({ 0xFF, 0x00, 0x00 });
-    label->set_Text("Weekend");
-    label->set_MultiLine(true);
-    EXPECT_EQ(label_of(*label).alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(label_of(*label).palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(label_of(*label).text(), "Weekend");
-    EXPECT_TRUE(label_of(*label).wordWrap());
-    EXPECT_EQ(label_of(*label).focusPolicy(), Qt::NoFocus);
-    label->set_TextAlign(2);
-    EXPECT_EQ(label_of(*label).alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-}
-
-TEST_F(OtherControls, ButtonCaptionAndAcceptFocus)
-{
-    auto button = uitest::add_control<BevelButton>(*window, "b");
-    button->set_Caption("GO");
-    EXPECT_EQ(button_of(*button).text(), "GO");
-    struct Row {
-        bool tab_stop;
-        bool accept_focus;
-        Qt::FocusPolicy expected;
-    };
-    for (auto const& row : { Row { true, false, Qt::TabFocus }, Row { false, false, Qt::NoFocus },
-             Row { true, true, Qt::StrongFocus }, Row { false, true, Qt::ClickFocus } }) {
-        SCOPED_TRACE(testing::Message() << row.tab_stop << row.accept_focus);
-        button->set_TabStop(row.tab_stop);
-        button->set_AcceptFocus(row.accept_focus);
-        EXPECT_EQ(button_of(*button).focusPolicy(), row.expected);
-    }
-}
-
-TEST_F(OtherControls, ButtonBackColorOnlyWithHasBackColor)
-{
-    auto button = uitest::add_control<BevelButton>(*window, "b");
-    QColor const standard = button_of(*button).palette().color(QPalette::Button);
-    button->set_BackColor({ 0x00, 0x80, 0x00 });
-    EXPECT_EQ(button_of(*button).palette().color(QPalette::Button), standard);
-    button->set_HasBackColor(true);
-    EXPECT_EQ(button_of(*button).palette().color(QPalette::Button), QColor(0, 0x80, 0));
-}
-
-class TabOrder : public uitest::UiTest { };
-
-TEST_F(TabOrder, TabFollowsTabIndexNotCreationOrder)
-{
-    TestWindow::on_create_controls() = [](TestWindow& w) {
-        uitest::add_control<TextField>(w, "c")->set_TabIndex(8);
-        uitest::add_control<TextField>(w, "a")->set_TabIndex(0);
-        auto readonly = uitest::add_control<TextField>(w, "ro");
-        readonly->set_TabIndex(5);
-        readonly->set_ReadOnly(true);
-        uitest::add_control<Label>(w, "label")->set_TabIndex(2);
-        auto button = uitest::add_control<BevelButton>(w, "go");
-        button->set_TabIndex(14);
-        button->set_AcceptFocus(false);
-    };
-    auto window = uitest::construct_test_window();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window->d().main_window()));
-    auto widget = [&](char const* name) { return window->_ControlByName(name)->d().widget(); };
-    EXPECT_EQ(QApplication::focusWidget(), widget("a"));
-    for (char const* next : { "ro", "c", "go", "a" }) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), widget(next)) << next;
-    }
 }
 
 }
