@@ -7,7 +7,7 @@
 #include "framework/ui/application/PluginEntrypoints_p.h"
 #include "framework/ui/controls/BevelButton.h"
 #include "tests/support/runtime/RaisedClass.h"
-#include "tests/ui/application/EventLoopTest.h"
+#include "tests/ui/application/LifecycleTest.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,7 +21,7 @@ using test_support::raised_class;
 
 namespace {
 
-using EventLoop = uitest::EventLoopTest;
+using EventLoop = uitest::LifecycleTest;
 
 TEST_F(EventLoop, QuitEndsTheLoopAfterTheCurrentEvent)
 {

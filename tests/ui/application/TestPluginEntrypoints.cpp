@@ -7,13 +7,13 @@
 #include "framework/ui/application/PluginEntrypoints.h"
 #include "framework/ui/application/PluginEntrypoints_p.h"
 #include "framework/ui/controls/BevelButton.h"
-#include "tests/ui/application/EventLoopTest.h"
+#include "tests/ui/application/LifecycleTest.h"
 
 using namespace fw;
 
 namespace {
 
-class PluginEntrypoints : public uitest::EventLoopTest { };
+class PluginEntrypoints : public uitest::LifecycleTest { };
 
 TEST_F(PluginEntrypoints, EveryTextResolvesToItsAccessor)
 {

@@ -18,7 +18,7 @@ namespace uitest {
 
 // Every case runs between RuntimeInit and RuntimeExit. The test program's
 // own QApplication exists already, so neither makes or destroys one.
-class EventLoopTest : public LiveCountTest {
+class LifecycleTest : public LiveCountTest {
 protected:
     void SetUp() override { fw::RuntimeInit(); }
     void TearDown() override
