@@ -53,10 +53,6 @@ fw::ClassTable const& Circle::__Lookup()
         .instance_size = sizeof(Circle),
         .factory = []() -> fw::Object* { return new Circle; },
         .methods = circle_methods,
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
     });
     return *table;
 }

@@ -51,11 +51,6 @@ fw::ClassTable const& TestWindow::__Lookup()
             .base = &fw::Window::__Lookup(),
             .instance_size = sizeof(TestWindow),
             .factory = []() -> fw::Object* { return new TestWindow; },
-            .methods = {},
-            .events = {},
-            .properties = {},
-            .attributes = {},
-            .vtable = {},
         });
         set_handler(*t, "Layout", fw::any_function(&layout));
         set_handler(*t, "CreateControls", fw::any_function(&create_controls));

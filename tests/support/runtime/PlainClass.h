@@ -15,11 +15,6 @@ fw::ClassTable const* plain_class(char const* name, fw::ClassTable const& base)
         .base = &base,
         .instance_size = sizeof(T),
         .factory = nullptr,
-        .methods = {},
-        .events = {},
-        .properties = {},
-        .attributes = {},
-        .vtable = {},
     });
 }
 

@@ -53,11 +53,6 @@ ClassTable const& MenuWindow::__Lookup()
             .base = &Window::__Lookup(),
             .instance_size = sizeof(MenuWindow),
             .factory = []() -> Object* { return new MenuWindow; },
-            .methods = {},
-            .events = {},
-            .properties = {},
-            .attributes = {},
-            .vtable = {},
         });
         t->events[std::size_t(t->event_index("EnableMenuItems"))].handler = any_function(&on_enable_menu_items);
         return t;
