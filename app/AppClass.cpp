@@ -10,8 +10,6 @@ ClassTable* App::__ctbl = nullptr;
 
 namespace {
 
-constexpr AttributeRow public_scope[] = { { "__Scope", "Public" } };
-
 constexpr OperationRow own_operations[] = {
     operation<&App::Constructor>("Constructor", "%%", public_scope),
 };

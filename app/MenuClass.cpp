@@ -11,8 +11,6 @@ ClassTable* Menu::__ctbl = nullptr;
 
 namespace {
 
-constexpr AttributeRow public_scope[] = { { "__Scope", "Public" } };
-
 // Constructor takes no slot of its own: it replaces MenuBar's.
 constexpr OperationRow own_operations[] = {
     operation<&Menu::Untitled1>("Untitled1", "%%", public_scope),

@@ -10,7 +10,7 @@
 
 namespace frm_main {
 
-inline constexpr fw::AttributeRow public_scope[] = { { "__Scope", "Public" } };
+using fw::public_scope;
 inline constexpr fw::AttributeRow public_hidden[] = { { "__Scope", "Public" }, { "Hidden", nullptr } };
 
 // clang-format off

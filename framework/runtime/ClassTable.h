@@ -140,6 +140,9 @@ struct AttributeRow {
     char const* name;
     char const* value; // null: the attribute carries no value
 };
+// The attribute list of a public member or class, "__Scope" "Public".
+inline constexpr AttributeRow public_scope[] = { { "__Scope", "Public" } };
+
 struct MethodRow {
     char const* name;
     std::int32_t mark;
