@@ -1,28 +1,33 @@
 // The program's window looks as stored whatever the desktop's theme: a dark
-// palette and a style with wide frames, both in force before start-up, leave
-// every caption dark on light and every weekday name and date whole in its
-// field.
+// palette and a style with wide frames, in force before start-up or set by
+// the desktop while the window is open, leave every caption dark on light,
+// every weekday name and date whole in its field, and a message box light.
 
 #include "ProgramRun.h"
 
 #include "framework/ui/application/Lifecycle.h"
+#include "framework/ui/application/MsgBox.h"
 #include "framework/ui/controls/Control_p.h"
 #include "framework/ui/window/Window_p.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 using namespace fw;
 
@@ -67,6 +72,7 @@ protected:
         ProgramRun::SetUp();
         m_style_name = QApplication::style()->name();
         m_palette = QApplication::palette();
+        m_font = QApplication::font();
         QApplication::setStyle(new RoomyStyle);
         QApplication::setPalette(dark_palette());
     }
@@ -75,11 +81,13 @@ protected:
         ProgramRun::TearDown();
         QApplication::setStyle(m_style_name);
         QApplication::setPalette(m_palette);
+        QApplication::setFont(m_font);
     }
 
 private:
     QString m_style_name;
     QPalette m_palette;
+    QFont m_font;
 };
 
 double luminance(QColor const& color)
@@ -161,6 +169,51 @@ void check_window()
     expect_fits(window, "efEnd", { "12/24/2026" });
 }
 
+Window& open_window() { return *detail::open_windows().front(); }
+
+std::vector<QFont> control_fonts()
+{
+    std::vector<QFont> fonts;
+    for (auto const& control : open_window().d().controls())
+        fonts.push_back(control.control->d().widget()->font());
+    return fonts;
+}
+
+// What a desktop does to a program that runs when its user picks a dark
+// theme: the platform theme hands Qt a dark palette, or a theme change
+// brings another style and another font.
+void turn_the_desktop_dark()
+{
+    QApplication::setPalette(dark_palette());
+    check_window();
+    QApplication::setStyle(new RoomyStyle);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 30));
+    QEvent theme_change(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &theme_change);
+    for (QWidget* widget : QApplication::allWidgets())
+        QCoreApplication::sendEvent(widget, &theme_change);
+    QCoreApplication::processEvents();
+    check_window();
+}
+
+// A real box, as MsgBox shows it, instead of the capture.
+void expect_a_light_message_box()
+{
+    set_message_box_presenter({});
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        expect_dark_on_light(*label, "the message box's text");
+        checked = true;
+        box->button(QMessageBox::Ok)->click();
+    });
+    MsgBox("Problem with end date");
+    EXPECT_TRUE(checked);
+}
+
 TEST_F(DesktopTheme, ADarkRoomyThemeLeavesTheWindowAsStored)
 {
     without_probes();
@@ -170,6 +223,23 @@ TEST_F(DesktopTheme, ADarkRoomyThemeLeavesTheWindowAsStored)
     }),
         0);
     EXPECT_TRUE(boxes.texts().empty());
+    EXPECT_EQ(objects_left(), 0);
+}
+
+TEST_F(DesktopTheme, ADesktopTurningDarkWhileTheWindowIsOpenLeavesItAsStored)
+{
+    without_probes();
+    EXPECT_EQ(run([] {
+        std::vector<QFont> const fonts = control_fonts();
+        turn_the_desktop_dark();
+        EXPECT_TRUE(control_fonts() == fonts) << "each control keeps its stored font and size";
+        // The stored colours still apply on top.
+        QWidget const& weekend = *widget_of(open_window(), "StaticText5");
+        EXPECT_EQ(weekend.palette().color(weekend.foregroundRole()), QColor(255, 0, 0));
+        expect_a_light_message_box();
+        Quit(0);
+    }),
+        0);
     EXPECT_EQ(objects_left(), 0);
 }
 

@@ -3,10 +3,10 @@
 #include "framework/ui/application/Application_p.h"
 #include "framework/ui/application/Gate_p.h"
 #include "framework/ui/application/MsgBox.h"
+#include "framework/ui/application/OwnLook_p.h"
 #include "framework/ui/application/PluginEntrypoints_p.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <QThread>
 
 #include <cstdio>
@@ -27,20 +27,6 @@ namespace {
         bool reported { false }; // an unhandled exception was reported
     };
     RunState s_state;
-
-    // Windows are drawn as stored, in pixels and colours chosen for a light
-    // window, so every window gets one style and palette whatever the
-    // desktop's theme: a dark palette would leave the stored black captions
-    // on dark grey, and a style with wider frames would clip the stored
-    // field sizes. Set once the application exists, this wins over
-    // QT_STYLE_OVERRIDE and the desktop's palette, for message boxes too.
-    void use_own_look()
-    {
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return;
-        if (QStyle* style = QApplication::setStyle(QStringLiteral("Fusion")))
-            QApplication::setPalette(style->standardPalette());
-    }
 
     void call_startup(void* routine) { (*static_cast<AnyFunction*>(routine))(); }
 
@@ -67,7 +53,7 @@ void RuntimeInit()
         // last window closes, which would bypass the code given to Quit.
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
-    use_own_look();
+    detail::hold_own_look();
 }
 
 std::int32_t RuntimeExit()
@@ -78,6 +64,7 @@ std::int32_t RuntimeExit()
     // An exception kept after the loop had ended was never raised; with no
     // one left to report it, it goes with the run.
     (void)detail::take_exception();
+    detail::release_own_look();
     delete s_state.own_app;
     s_state = RunState {};
     return code;

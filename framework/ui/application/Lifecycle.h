@@ -16,8 +16,8 @@
 namespace fw {
 
 // Sets up the runtime and the Qt application (made here unless one exists
-// already) and gives the application the framework's own style and palette;
-// first of all calls.
+// already) and gives the application the framework's own style and palette,
+// kept whatever the desktop changes until RuntimeExit; first of all calls.
 void RuntimeInit();
 // Last of all calls: the code given to Quit, or 1 after an unhandled
 // exception was reported. Drops the registered application object and the
