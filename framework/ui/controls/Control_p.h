@@ -42,7 +42,9 @@ public:
     // Puts the widget into a window's content area, or takes it out (null).
     void attach(Window* window, QWidget* content);
 
-    void apply_geometry();
+    // A widget that is not shown gets no resize event until it is, so a
+    // class whose drawing depends on its size hears of it here too.
+    virtual void apply_geometry();
     void apply_visible();
     void apply_focus_policy();
     // The window's tab chain follows TabIndex; tell it something changed.
@@ -83,7 +85,9 @@ class StyledControlPrivate : public ControlPrivate {
 public:
     StyledControlPrivate(QWidget* widget, QPalette::ColorRole text_role);
 
-    void apply_font();
+    // Gives the widget the font of `style`; a class that draws its text in a
+    // font of its own making starts from that one.
+    virtual void apply_font();
     void apply_text_color();
 
     TextStyle style;

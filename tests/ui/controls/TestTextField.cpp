@@ -6,6 +6,7 @@
 #include "framework/ui/controls/Label.h"
 #include "framework/ui/controls/TextField.h"
 #include "framework/ui/controls/TextStyle_p.h"
+#include "tests/support/ui/LineEditRoom.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <QApplication>
@@ -123,6 +124,88 @@ TEST_F(FieldProperties, AnUnplacedControlNeverOpensAWindowOfItsOwn)
     auto loose = make<TextField>();
     loose->set_Visible(true);
     EXPECT_FALSE(loose->d().widget()->isVisible());
+}
+
+// A read-only field shows a number whole: wider than the field at its
+// stored size, it is drawn smaller, never cut, and the stored size comes back
+// whenever the text fits again. An editable field keeps its size and scrolls.
+class FittingField : public FieldProperties {
+protected:
+    void SetUp() override
+    {
+        FieldProperties::SetUp();
+        field->set_TextSize(36.0f);
+        field->set_TextUnit(0);
+        field->set_Width(140);
+        field->set_Height(51);
+        field->set_Alignment(3);
+        field->set_ReadOnly(true);
+        stored = edit_of(*field).font();
+    }
+    std::string misfit() const { return test_support::misfit(edit_of(*field), edit_of(*field).text()); }
+    int shown_size() const { return edit_of(*field).font().pixelSize(); }
+
+    QFont stored;
+};
+
+TEST_F(FittingField, AWideNumberIsDrawnSmallerWhileTheFieldKeepsItsProperties)
+{
+    field->set_Text("3652059");
+    EXPECT_EQ(misfit(), "");
+    EXPECT_LT(shown_size(), 36);
+    EXPECT_FALSE(test_support::scrolls_at(edit_of(*field), shown_size()));
+    EXPECT_TRUE(test_support::scrolls_at(edit_of(*field), shown_size() + 1)) << "the largest size that fits";
+    EXPECT_EQ(edit_of(*field).font().family(), stored.family());
+    EXPECT_FLOAT_EQ(field->TextSize(), 36.0f);
+    EXPECT_EQ(field->Alignment(), 3);
+    EXPECT_EQ(edit_of(*field).alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(field->Text(), "3652059");
+
+    field->set_Text("12345");
+    EXPECT_EQ(edit_of(*field).font(), stored) << "a number that fits is drawn as stored";
+}
+
+TEST_F(FittingField, AnEditableFieldKeepsItsSizeAndScrolls)
+{
+    field->set_ReadOnly(false);
+    field->set_Text("3652059");
+    EXPECT_EQ(edit_of(*field).font(), stored);
+    EXPECT_NE(misfit(), "");
+
+    field->set_ReadOnly(true);
+    EXPECT_EQ(misfit(), "") << "made read-only, it draws the number whole";
+    field->set_ReadOnly(false);
+    EXPECT_EQ(edit_of(*field).font(), stored) << "made editable, it gets its stored size back";
+}
+
+TEST_F(FittingField, TheSizeFollowsTheFieldsWidthFrameAndFont)
+{
+    field->set_Text("3652059");
+    field->set_Width(220);
+    EXPECT_EQ(edit_of(*field).font(), stored);
+    field->set_Width(90);
+    EXPECT_EQ(misfit(), "");
+    int const framed = shown_size();
+    EXPECT_LT(framed, 30);
+
+    field->set_Border(false);
+    EXPECT_EQ(misfit(), "");
+    EXPECT_GE(shown_size(), framed) << "without a frame there is more room";
+
+    field->set_TextSize(12.0f);
+    EXPECT_EQ(shown_size(), 12) << "a smaller stored size that fits is drawn as it is";
+    field->set_TextSize(48.0f);
+    EXPECT_EQ(misfit(), "");
+    EXPECT_FLOAT_EQ(field->TextSize(), 48.0f);
+}
+
+TEST_F(FittingField, ATextTooWideEvenAtOnePixelShowsItsStart)
+{
+    field->set_Text(std::string(5000, '8'));
+    EXPECT_EQ(shown_size(), 1);
+    EXPECT_EQ(edit_of(*field).cursorPosition(), 0) << "the first digit stays in sight";
+    field->set_Text("8");
+    EXPECT_EQ(edit_of(*field).font(), stored);
 }
 
 }
