@@ -2,7 +2,7 @@
 
 #include "app/App.h"
 
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 
 using namespace fw;
 

@@ -3,7 +3,7 @@
 
 #include "app/Menu.h"
 
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 
 using namespace fw;
 

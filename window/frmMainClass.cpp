@@ -4,7 +4,7 @@
 
 #include "window/frmMain.h"
 
-#include "framework/runtime/ObjectField.h"
+#include "framework/runtime/ClassRows.h"
 #include "window/frmMainOperations.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 
 #include "window/frmMain.h"
 
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 
 namespace frm_main {
 

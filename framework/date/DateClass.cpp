@@ -1,7 +1,7 @@
 // Date's class table: its factory and the reflection rows of its properties.
 
 #include "framework/date/Date.h"
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 
 namespace fw {
 

@@ -167,7 +167,7 @@ struct PropertyRow {
 // virtual-table slot, or both, each in row order. The entry column names the
 // thunk's maker, since a function pointer cannot be made untyped inside a
 // constant expression. operation<>, method<>, routine<> and slot<>
-// (Introspection.h) make rows whose entry and adapter follow from the
+// (ClassRows.h) make rows whose entry and adapter follow from the
 // member's type and whose signature text is checked against it.
 struct OperationRow {
     enum Kind : std::uint8_t { SlotAndMethod, MethodOnly, SlotOnly };

@@ -1,4 +1,5 @@
 #include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -24,6 +24,15 @@ Ref<T> RuntimeCheckCast(Ref<U> const& object)
     return Ref<T>(dynamic_cast<T*>(static_cast<Object*>(object.ptr())));
 }
 
+// The object a routine entry takes first, as class T: a nil object raises
+// NilObjectException, an object of another class IllegalCastException.
+template<typename T>
+T& checked_cast(Object* object)
+{
+    RuntimeCheckCast(&checked(object), T::__Lookup());
+    return static_cast<T&>(*object);
+}
+
 // Makes and casts in one step, for code that needs a T.
 template<typename T>
 Ref<T> new_object()

@@ -19,6 +19,7 @@
 // type text and a delegate's signature text.
 
 #include "framework/runtime/ClassTable.h"
+#include "framework/runtime/MemberTraits.h"
 #include "framework/runtime/Ref.h"
 
 #include <cstddef>
@@ -128,21 +129,6 @@ namespace signature {
         }();
     };
 
-    template<typename F>
-    struct FunctionOf;
-    template<typename R, typename... A>
-    struct FunctionOf<R (*)(Object*, A...)> {
-        using Type = R(A...);
-    };
-    template<typename C, typename R, typename... A>
-    struct FunctionOf<R (C::*)(A...)> {
-        using Type = R(A...);
-    };
-    template<typename C, typename R, typename... A>
-    struct FunctionOf<R (C::*)(A...) const> {
-        using Type = R(A...);
-    };
-
     // Not constexpr: a constant evaluation that reaches it fails, and the
     // diagnostic names it.
     void signature_text_contradicts_the_member_type();
@@ -157,10 +143,6 @@ namespace signature {
     }();
 
 }
-
-// R(A...) for a member function pointer or an object-first routine pointer.
-template<typename F>
-using FunctionType = typename signature::FunctionOf<F>::Type;
 
 // The signature texts of a function type R(A...).
 template<typename F>

@@ -2,7 +2,7 @@
 // Date field entered as "o<Window>" does not build.
 // Expected error: type_text_contradicts_the_value_type
 #include "framework/date/Date.h"
-#include "framework/runtime/ObjectField.h"
+#include "framework/runtime/ClassRows.h"
 
 class Holder final : public fw::Object {
     FW_OBJECT(Holder)

@@ -2,7 +2,7 @@
 // checked against the member's type, so a row whose text says the handler
 // takes nothing while the member takes a control and a key does not build.
 // Expected error: signature_text_contradicts_the_member_type
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 #include "framework/ui/controls/TextField.h"
 
 class Form final : public fw::Object {

@@ -2,8 +2,8 @@
 // with the program's flags, compiles. It also shows the explicit forms that
 // the failing checks' implicit ones stand in for, and the correct rows and
 // texts that the failing checks get wrong.
+#include "framework/runtime/ClassRows.h"
 #include "framework/runtime/Delegate.h"
-#include "framework/runtime/Introspection.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/controls/TextField.h"

@@ -1,6 +1,7 @@
 // The generic class-table pieces: method thunks, property rows with their
 // value adapters, and the reflection call adapters.
 
+#include "framework/runtime/ClassRows.h"
 #include "framework/runtime/Introspection.h"
 #include "framework/ui/controls/TextField.h"
 #include "framework/ui/window/Window.h"

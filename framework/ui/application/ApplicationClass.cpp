@@ -1,6 +1,6 @@
 // The class table of Application, with the member counts Application.h gives.
 
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/application/Application.h"
 
@@ -12,18 +12,7 @@ namespace fw {
 
 namespace {
 
-    Application& app(Object* self)
-    {
-        RuntimeCheckCast(&checked(self), Application::__Lookup());
-        return static_cast<Application&>(*self);
-    }
-
-    // Operations of the record that mean nothing on this platform.
-    template<typename R, typename... A>
-    R unsupported(Object*, A...)
-    {
-        raise(make<RuntimeException>("not supported"));
-    }
+    Application& app(Object* self) { return checked_cast<Application>(self); }
 
     // Slot entries: plain routines taking the object first.
     void new_document(Object* s) { app(s).raise_event("NewDocument"); }

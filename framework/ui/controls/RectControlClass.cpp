@@ -1,4 +1,4 @@
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 #include "framework/ui/controls/RectControl.h"
 
 namespace fw {

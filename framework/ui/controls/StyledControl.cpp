@@ -3,7 +3,7 @@
 
 #include "framework/ui/controls/StyledControl.h"
 
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 #include "framework/ui/controls/Control_p.h"
 
 namespace fw {

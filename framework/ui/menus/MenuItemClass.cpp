@@ -1,6 +1,6 @@
 // The class tables of MenuItem, MenuBar and QuitMenuItem.
 
-#include "framework/runtime/Introspection.h"
+#include "framework/runtime/ClassRows.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/menus/MenuItem.h"
 
@@ -13,18 +13,7 @@ namespace fw {
 
 namespace {
 
-    MenuItem& item(Object* self)
-    {
-        RuntimeCheckCast(&checked(self), MenuItem::__Lookup());
-        return static_cast<MenuItem&>(*self);
-    }
-
-    // Operations of the record that mean nothing on this platform.
-    template<typename R, typename... A>
-    R unsupported(Object*, A...)
-    {
-        raise(make<RuntimeException>("not supported"));
-    }
+    MenuItem& item(Object* self) { return checked_cast<MenuItem>(self); }
 
     // Slot entries: plain routines taking the object first.
     void enable(Object* s) { item(s).set_Enabled(true); }

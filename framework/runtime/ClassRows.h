@@ -1,0 +1,312 @@
+#pragma once
+
+// The makers of a class table's rows from C++ members: method thunks,
+// operation rows, property rows and object-field rows.
+//
+// A thunk is a plain captureless function that takes the object first, over
+// a member function: method_entry<&C::M>() gives R (*)(Object*, A...) as an
+// AnyFunction. Calling a virtual member through its member pointer dispatches
+// virtually, so a base class's slot thunk also serves a class that overrides
+// the member.
+//
+// Operation rows tie a member, its signature text and its adapter together:
+// operation<&C::M>("Name", "%sig", attributes) derives the thunk and
+// Introspection::Invoke<R(A...)> from the member's type and refuses to
+// compile when "%sig" is not that type's text.
+//
+// The stream types of properties are i4 = std::int32_t, b = bool, c = Color,
+// s = String; object properties ("o<Date>") travel as Ref<Date> out and
+// Date* in.
+
+#include "framework/runtime/ClassTable.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/Introspection.h"
+#include "framework/runtime/MemberTraits.h"
+#include "framework/runtime/Signature.h"
+
+#include <cstdint>
+#include <span>
+#include <type_traits>
+#include <utility>
+
+namespace fw {
+
+// ---------------------------------------------------------------------------
+// Method thunks
+// ---------------------------------------------------------------------------
+
+namespace detail {
+
+    template<auto M, typename Thunk = typename MemberTraits<decltype(M)>::Thunk>
+    struct MethodThunk;
+    template<auto M, typename R, typename... A>
+    struct MethodThunk<M, R (*)(Object*, A...)> {
+        using Class = typename MemberTraits<decltype(M)>::Class;
+        static R call(Object* self, A... args)
+        {
+            return (static_cast<Class*>(&checked(self))->*M)(std::forward<A>(args)...);
+        }
+    };
+
+}
+
+// The thunk over a member function: R (*)(Object* self, A...), which raises
+// NilObjectException for a nil self.
+template<auto M>
+AnyFunction method_entry() noexcept
+{
+    return any_function(&detail::MethodThunk<M>::call);
+}
+
+// ---------------------------------------------------------------------------
+// Property rows
+// ---------------------------------------------------------------------------
+
+// The type text a C++ property type must carry, or null where the caller
+// names it (objects, rarer numbers).
+template<typename T>
+constexpr char const* type_text_of()
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return "b";
+    else if constexpr (std::is_same_v<T, std::int32_t>)
+        return "i4";
+    else if constexpr (std::is_same_v<T, Color>)
+        return "c";
+    else if constexpr (std::is_same_v<T, String>)
+        return "s";
+    else
+        return nullptr;
+}
+
+// Aborts when a row's type text and its C++ type disagree: a reader of the
+// table (a property stream) would call the accessor with the wrong type.
+void check_property_type(char const* name, char const* type, char const* expected);
+
+namespace detail {
+
+    template<typename M>
+    using ValueOf = std::remove_cvref_t<typename MemberTraits<M>::Result>;
+
+    template<auto Get>
+    auto get_thunk(Object* self) -> ValueOf<decltype(Get)>
+    {
+        using Class = typename MemberTraits<decltype(Get)>::Class;
+        return (static_cast<Class const*>(&checked(self))->*Get)();
+    }
+
+    template<auto Set, typename T>
+    void set_thunk(Object* self, T value)
+    {
+        using Class = typename MemberTraits<decltype(Set)>::Class;
+        (static_cast<Class*>(&checked(self))->*Set)(std::move(value));
+    }
+
+    // What a setter takes for a value the getter gives: Ref<U> goes in as U*.
+    template<typename T>
+    struct SetterValue {
+        using Type = T;
+    };
+    template<typename U>
+    struct SetterValue<Ref<U>> {
+        using Type = U*;
+    };
+
+}
+
+// A read-write property row from a getter and setter member pair, e.g.
+// property_row<&Window::Width, &Window::set_Width>("Width", "i4").
+template<auto Get, auto Set>
+PropertyRow property_row(char const* name, char const* type, std::span<AttributeRow const> attributes = {},
+    std::int32_t mark = MarkReadWriteProperty)
+{
+    using Value = detail::ValueOf<decltype(Get)>;
+    using In = typename detail::SetterValue<Value>::Type;
+    check_property_type(name, type, type_text_of<Value>());
+    return PropertyRow {
+        name,
+        mark,
+        type,
+        any_function(&detail::get_thunk<Get>),
+        any_function(&detail::set_thunk<Set, In>),
+        &property_get_value<Value>,
+        &property_set_value<In>,
+        attributes,
+    };
+}
+
+// A read-only property row.
+template<auto Get>
+PropertyRow property_row(char const* name, char const* type, std::span<AttributeRow const> attributes = {})
+{
+    using Value = detail::ValueOf<decltype(Get)>;
+    check_property_type(name, type, type_text_of<Value>());
+    return PropertyRow {
+        name,
+        MarkReadOnlyProperty,
+        type,
+        any_function(&detail::get_thunk<Get>),
+        nullptr,
+        &property_get_value<Value>,
+        nullptr,
+        attributes,
+    };
+}
+
+// ---------------------------------------------------------------------------
+// Object-field rows
+// ---------------------------------------------------------------------------
+//
+// The generic accessors of an object field, as a class table's property
+// entries name them: Object.Get and Object.Set, and the value adapters
+// Object.Introspection.GetValue and Object.Introspection.SetValue. They are
+// templates over a member pointer to a Ref<T> field, so every object property
+// of every class shares the same two routines. Following the framework's
+// convention for object properties, the value goes out as Ref<T> (one
+// reference for the caller) and comes in as T*.
+
+namespace object_field {
+
+    template<auto Field>
+    using ClassOf = typename MemberTraits<decltype(Field)>::Class;
+    template<auto Field>
+    using ValueOf = typename IsRef<typename MemberTraits<decltype(Field)>::Value>::Pointee;
+
+}
+
+// Object.Get: the reference stored in the field, with one for the caller.
+template<auto Field>
+Ref<object_field::ValueOf<Field>> Object_Get(Object* self)
+{
+    return static_cast<object_field::ClassOf<Field>&>(checked(self)).*Field;
+}
+
+// Object.Set: retains the new value and releases the one it replaces.
+template<auto Field>
+void Object_Set(Object* self, object_field::ValueOf<Field>* value)
+{
+    static_cast<object_field::ClassOf<Field>&>(checked(self)).*Field = Ref(value);
+}
+
+// Object.Introspection.GetValue and .SetValue: the field as a Variant. An
+// object of another class given to SetValue raises IllegalCastException.
+template<auto Field>
+constexpr GetValueAdapter Object_Introspection_GetValue = &property_get_value<Ref<object_field::ValueOf<Field>>>;
+template<auto Field>
+constexpr SetValueAdapter Object_Introspection_SetValue = &property_set_value<object_field::ValueOf<Field>*>;
+
+// A read-write property row over an object field; its type text ("o<Date>")
+// is checked against the field's class.
+template<auto Field>
+PropertyRow object_field_row(char const* name, CheckedTypeText<object_field::ValueOf<Field>*> type,
+    std::span<AttributeRow const> attributes, std::int32_t mark)
+{
+    return PropertyRow {
+        name,
+        mark,
+        type.text,
+        any_function(&Object_Get<Field>),
+        any_function(&Object_Set<Field>),
+        Object_Introspection_GetValue<Field>,
+        Object_Introspection_SetValue<Field>,
+        attributes,
+    };
+}
+
+// ---------------------------------------------------------------------------
+// Operation rows
+// ---------------------------------------------------------------------------
+
+namespace detail {
+
+    // Whether reflection can pass a value of type T (or give it back).
+    template<typename T>
+    constexpr bool passes_by_variant
+        = std::is_void_v<
+              T> || std::is_same_v<std::remove_cvref_t<T>, bool> || std::is_same_v<std::remove_cvref_t<T>, std::int32_t> || std::is_same_v<std::remove_cvref_t<T>, String> || signature::is_object<T>;
+
+    template<typename F>
+    struct AdapterFor;
+    template<typename R, typename... A>
+    struct AdapterFor<R(A...)> {
+        // None where reflection cannot pass an argument (a routine, a class
+        // table): such a method is found by name but not invoked.
+        static constexpr InvokeAdapter choose()
+        {
+            if constexpr ((passes_by_variant<R> && ... && passes_by_variant<A>))
+                return &Introspection::Invoke<R(A...)>;
+            else
+                return nullptr;
+        }
+        static constexpr InvokeAdapter value = choose();
+    };
+
+    template<auto F>
+    AnyFunction routine_entry() noexcept
+    {
+        return any_function(F);
+    }
+
+    template<auto M>
+    constexpr OperationRow member_row(OperationRow::Kind kind, char const* name,
+        CheckedSignature<FunctionType<decltype(M)>> signature, std::span<AttributeRow const> attributes,
+        std::int32_t mark)
+    {
+        return OperationRow { name, kind, signature.text, &method_entry<M>,
+            AdapterFor<FunctionType<decltype(M)>>::value, attributes, mark };
+    }
+
+}
+
+// A virtual member: a slot and a method entry, e.g.
+// operation<&frmMain::WeekDay>("WeekDay", "%s%i4", public_scope).
+template<auto M>
+constexpr OperationRow operation(char const* name, CheckedSignature<FunctionType<decltype(M)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return detail::member_row<M>(OperationRow::SlotAndMethod, name, signature, attributes, mark);
+}
+
+// A member with a method entry and no slot of its own.
+template<auto M>
+constexpr OperationRow method(char const* name, CheckedSignature<FunctionType<decltype(M)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return detail::member_row<M>(OperationRow::MethodOnly, name, signature, attributes, mark);
+}
+
+// A routine R (*)(Object* self, A...) with a slot and a method entry.
+template<auto F>
+constexpr OperationRow routine(char const* name, CheckedSignature<FunctionType<decltype(F)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return OperationRow { name, OperationRow::SlotAndMethod, signature.text, &detail::routine_entry<F>,
+        detail::AdapterFor<FunctionType<decltype(F)>>::value, attributes, mark };
+}
+
+// A routine R (*)(Object* self, A...) with a method entry only.
+template<auto F>
+constexpr OperationRow method_routine(char const* name, CheckedSignature<FunctionType<decltype(F)>> signature,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
+{
+    return OperationRow { name, OperationRow::MethodOnly, signature.text, &detail::routine_entry<F>,
+        detail::AdapterFor<FunctionType<decltype(F)>>::value, attributes, mark };
+}
+
+// A routine R (*)(Object* self, A...) with a slot only.
+template<auto F>
+constexpr OperationRow slot(char const* name)
+{
+    static_assert(std::is_pointer_v<decltype(F)>, "a slot routine takes the object first");
+    return OperationRow { name, OperationRow::SlotOnly, nullptr, &detail::routine_entry<F>, nullptr, {}, 0 };
+}
+
+// The slot entry of an operation a class's record has but this platform has
+// nothing behind: it raises RuntimeException.
+template<typename R, typename... A>
+R unsupported(Object*, A...)
+{
+    raise(make<RuntimeException>("not supported"));
+}
+
+}
