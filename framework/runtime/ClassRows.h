@@ -14,9 +14,9 @@
 // Introspection::Invoke<R(A...)> from the member's type and refuses to
 // compile when "%sig" is not that type's text.
 //
-// The stream types of properties are i4 = std::int32_t, b = bool, c = Color,
-// s = String; object properties ("o<Date>") travel as Ref<Date> out and
-// Date* in.
+// Property rows carry a type text, checked against the getter's value type
+// by its code (TypeCode.h); object properties ("o<Date>") travel as Ref<Date>
+// out and Date* in.
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
@@ -62,27 +62,6 @@ AnyFunction method_entry() noexcept
 // Property rows
 // ---------------------------------------------------------------------------
 
-// The type text a C++ property type must carry, or null where the caller
-// names it (objects, rarer numbers).
-template<typename T>
-constexpr char const* type_text_of()
-{
-    if constexpr (std::is_same_v<T, bool>)
-        return "b";
-    else if constexpr (std::is_same_v<T, std::int32_t>)
-        return "i4";
-    else if constexpr (std::is_same_v<T, Color>)
-        return "c";
-    else if constexpr (std::is_same_v<T, String>)
-        return "s";
-    else
-        return nullptr;
-}
-
-// Aborts when a row's type text and its C++ type disagree: a reader of the
-// table (a property stream) would call the accessor with the wrong type.
-void check_property_type(char const* name, char const* type, char const* expected);
-
 namespace detail {
 
     template<typename M>
@@ -112,23 +91,53 @@ namespace detail {
         using Type = U*;
     };
 
+    template<typename F>
+    struct OnlyParameter {
+        using Type = void;
+    };
+    template<typename P>
+    struct OnlyParameter<void(P)> {
+        using Type = std::remove_cvref_t<P>;
+    };
+
+    // The set entry of a row: a thunk over a setter member, or the routine
+    // void (*)(Object*, In) itself.
+    template<auto Get, auto Set>
+    AnyFunction set_entry()
+    {
+        using In = typename SetterValue<ValueOf<decltype(Get)>>::Type;
+        using Setter = MemberTraits<decltype(Set)>;
+        static_assert(std::is_same_v<typename OnlyParameter<typename Setter::Function>::Type, In>,
+            "the setter does not take what the getter gives");
+        using GetClass = typename MemberTraits<decltype(Get)>::Class;
+        static_assert(std::is_base_of_v<typename Setter::Class, GetClass>, "the setter is of another class");
+        if constexpr (std::is_member_function_pointer_v<decltype(Set)>) {
+            return any_function(&set_thunk<Set, In>);
+        } else {
+            static_assert(std::is_same_v<decltype(Set), void (*)(Object*, In)>, "a setter routine takes its value");
+            return any_function(Set);
+        }
+    }
+
 }
 
-// A read-write property row from a getter and setter member pair, e.g.
-// property_row<&Window::Width, &Window::set_Width>("Width", "i4").
+// A read-write property row from a getter member and a setter, e.g.
+// property_row<&Window::Width, &Window::set_Width>("Width", "i4"). The type
+// text is checked against the getter's value type, and the setter must take
+// that value (Ref<U> goes in as U*); it is a member or, where the member does
+// not fit, a routine void (*)(Object* self, In).
 template<auto Get, auto Set>
-PropertyRow property_row(char const* name, char const* type, std::span<AttributeRow const> attributes = {},
-    std::int32_t mark = MarkReadWriteProperty)
+PropertyRow property_row(char const* name, CheckedTypeText<detail::ValueOf<decltype(Get)>> type,
+    std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkReadWriteProperty)
 {
     using Value = detail::ValueOf<decltype(Get)>;
     using In = typename detail::SetterValue<Value>::Type;
-    check_property_type(name, type, type_text_of<Value>());
     return PropertyRow {
         name,
         mark,
-        type,
+        type.text,
         any_function(&detail::get_thunk<Get>),
-        any_function(&detail::set_thunk<Set, In>),
+        detail::set_entry<Get, Set>(),
         &property_get_value<Value>,
         &property_set_value<In>,
         attributes,
@@ -137,17 +146,16 @@ PropertyRow property_row(char const* name, char const* type, std::span<Attribute
 
 // A read-only property row.
 template<auto Get>
-PropertyRow property_row(char const* name, char const* type, std::span<AttributeRow const> attributes = {})
+PropertyRow property_row(char const* name, CheckedTypeText<detail::ValueOf<decltype(Get)>> type,
+    std::span<AttributeRow const> attributes = {})
 {
-    using Value = detail::ValueOf<decltype(Get)>;
-    check_property_type(name, type, type_text_of<Value>());
     return PropertyRow {
         name,
         MarkReadOnlyProperty,
-        type,
+        type.text,
         any_function(&detail::get_thunk<Get>),
         nullptr,
-        &property_get_value<Value>,
+        &property_get_value<detail::ValueOf<decltype(Get)>>,
         nullptr,
         attributes,
     };
@@ -169,8 +177,15 @@ namespace object_field {
 
     template<auto Field>
     using ClassOf = typename MemberTraits<decltype(Field)>::Class;
+    template<typename T>
+    struct Pointee;
+    template<typename T>
+    struct Pointee<Ref<T>> {
+        using Type = T;
+    };
+
     template<auto Field>
-    using ValueOf = typename IsRef<typename MemberTraits<decltype(Field)>::Value>::Pointee;
+    using ValueOf = typename Pointee<typename MemberTraits<decltype(Field)>::Value>::Type;
 
 }
 
@@ -219,12 +234,6 @@ PropertyRow object_field_row(char const* name, CheckedTypeText<object_field::Val
 
 namespace detail {
 
-    // Whether reflection can pass a value of type T (or give it back).
-    template<typename T>
-    constexpr bool passes_by_variant
-        = std::is_void_v<
-              T> || std::is_same_v<std::remove_cvref_t<T>, bool> || std::is_same_v<std::remove_cvref_t<T>, std::int32_t> || std::is_same_v<std::remove_cvref_t<T>, String> || signature::is_object<T>;
-
     template<typename F>
     struct AdapterFor;
     template<typename R, typename... A>
@@ -233,7 +242,7 @@ namespace detail {
         // table): such a method is found by name but not invoked.
         static constexpr InvokeAdapter choose()
         {
-            if constexpr ((passes_by_variant<R> && ... && passes_by_variant<A>))
+            if constexpr ((ByVariant<R> && ... && ByVariant<A>))
                 return &Introspection::Invoke<R(A...)>;
             else
                 return nullptr;

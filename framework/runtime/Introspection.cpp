@@ -1,20 +1,8 @@
 #include "framework/runtime/Introspection.h"
-#include "framework/runtime/ClassRows.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 
 namespace fw {
-
-void check_property_type(char const* name, char const* type, char const* expected)
-{
-    if (!expected || std::strcmp(type, expected) == 0)
-        return;
-    std::fprintf(
-        stderr, "quorvel: property %s is declared \"%s\" but its accessors take \"%s\"\n", name, type, expected);
-    std::abort();
-}
 
 namespace detail {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// Reflection's side of the class tables: values between C++ types and
-// Variants, the property value adapters ("Introspection.GetValue" and
-// "Introspection.SetValue") and the call adapters ("Introspection.Invoke").
+// Reflection's side of the class tables: the property value adapters
+// ("Introspection.GetValue" and "Introspection.SetValue") and the call
+// adapters ("Introspection.Invoke").
 //
 // Property accessors carry their value by the property's C++ type T, always
 // by value: the getter is T (*)(Object*), the setter void (*)(Object*, T).
@@ -10,14 +10,16 @@
 //
 // Invoke<R(A...)> is the call adapter for a method R (*)(Object*, A...): it
 // raises NilObjectException for a nil object, or for a nil list when the
-// method takes arguments; converts argument i of the list to A_i (an object
-// by RuntimeCheckCast to its class, text by VariantToString); and gives the
-// result as a Variant (nil when there is none).
+// method takes arguments; converts argument i of the list to A_i; and gives
+// the result as a Variant (nil when there is none). Values convert as their
+// TypeCode says: an object by RuntimeCheckCast to its class, text by
+// VariantToString.
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/String.h"
+#include "framework/runtime/TypeCode.h"
 #include "framework/runtime/Variant.h"
 
 #include <cstdint>
@@ -26,69 +28,6 @@
 #include <vector>
 
 namespace fw {
-
-// ---------------------------------------------------------------------------
-// Values between C++ types and Variants
-// ---------------------------------------------------------------------------
-
-template<typename T>
-struct IsRef : std::false_type {
-};
-template<typename T>
-struct IsRef<Ref<T>> : std::true_type {
-    using Pointee = T;
-};
-
-template<typename T>
-Variant to_variant(T const& value)
-{
-    if constexpr (std::is_same_v<T, bool>)
-        return BooleanToVariant(value);
-    else if constexpr (std::is_same_v<T, float>)
-        return Variant(double(value));
-    else if constexpr (std::is_integral_v<T>)
-        return Variant(std::int32_t(value));
-    else if constexpr (std::is_same_v<T, String>)
-        return StringToVariant(value);
-    else if constexpr (IsRef<T>::value)
-        return Variant(Ref<Object>(value.ptr()));
-    else if constexpr (std::is_pointer_v<T>)
-        return Variant(Ref<Object>(static_cast<Object*>(value)));
-    else
-        return Variant(value);
-}
-
-// An object argument or value as class T: nil stays nil, another class
-// raises IllegalCastException.
-template<typename T>
-T* object_as(Variant const& value)
-{
-    Object* object = RuntimeCheckCast(value.to_object(), T::__Lookup());
-    return static_cast<T*>(object);
-}
-
-template<typename T>
-T from_variant(Variant const& value)
-{
-    if constexpr (std::is_same_v<T, bool>)
-        return value.to_bool();
-    else if constexpr (std::is_same_v<T, float>)
-        return float(value.to_double());
-    else if constexpr (std::is_same_v<T, double>)
-        return value.to_double();
-    else if constexpr (std::is_integral_v<T>)
-        return T(value.to_int32());
-    else if constexpr (std::is_same_v<T, String>)
-        return VariantToString(value);
-    else if constexpr (std::is_same_v<T, Color>)
-        return value.to_color();
-    else if constexpr (IsRef<T>::value)
-        return T(object_as<typename IsRef<T>::Pointee>(value));
-    else if constexpr (std::is_pointer_v<T>)
-        return object_as<std::remove_pointer_t<T>>(value);
-    else
-        static_assert(sizeof(T) == 0, "no conversion from Variant");
-}
 
 // ---------------------------------------------------------------------------
 // Property value adapters

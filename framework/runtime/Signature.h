@@ -1,12 +1,11 @@
 #pragma once
 
-// Signature texts worked out from C++ types at compile time.
+// Signature texts worked out from C++ types at compile time, each type
+// written by its code (TypeCode.h).
 //
 // A method's signature text is "%", the result's code, "%", then each
-// parameter's code; the object it is called on is not written. Codes:
-//   i4 std::int32_t   b bool   s String   p a routine or a class table
-//   o<Name> an object of class Name (T* or Ref<T>; Name is T::__ClassName)
-// so bool (TextField*, String const&) is "%b%o<TextField>s" and void () "%%".
+// parameter's code; the object it is called on is not written. So bool
+// (TextField*, String const&) is "%b%o<TextField>s" and void () "%%".
 //
 // A delegate's signature text names the parameters' classes and types in
 // parentheses, then the result: "( TextField, String ) as Boolean", "(  )
@@ -18,13 +17,9 @@
 // CheckedTypeText and CheckedDelegateSignature do the same for a property's
 // type text and a delegate's signature text.
 
-#include "framework/runtime/ClassTable.h"
 #include "framework/runtime/MemberTraits.h"
-#include "framework/runtime/Ref.h"
+#include "framework/runtime/TypeCode.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <string>
 #include <string_view>
 #include <type_traits>
 
@@ -32,76 +27,8 @@ namespace fw {
 
 namespace signature {
 
-    // A text built at compile time.
-    struct Text {
-        char data[128] {};
-        std::size_t size { 0 };
-
-        constexpr Text& operator<<(std::string_view part)
-        {
-            for (char c : part)
-                data[size++] = c;
-            return *this;
-        }
-        constexpr std::string_view view() const { return { data, size }; }
-    };
-
     template<typename T>
-    struct ObjectClass {
-        using Type = void;
-    };
-    template<typename T>
-    struct ObjectClass<T*> {
-        using Type = T;
-    };
-    template<typename T>
-    struct ObjectClass<Ref<T>> {
-        using Type = T;
-    };
-
-    template<typename T>
-    using Value = std::remove_cvref_t<T>;
-
-    template<typename T>
-    constexpr bool is_object = std::is_base_of_v<Object, typename ObjectClass<Value<T>>::Type>;
-
-    // The code of one result or parameter type; void has none.
-    template<typename T>
-    constexpr void add_code(Text& text)
-    {
-        using V = Value<T>;
-        if constexpr (std::is_void_v<V>)
-            return;
-        else if constexpr (std::is_same_v<V, bool>)
-            text << "b";
-        else if constexpr (std::is_same_v<V, std::int32_t>)
-            text << "i4";
-        else if constexpr (std::is_same_v<V, std::string>)
-            text << "s";
-        else if constexpr (std::is_same_v<V, AnyFunction> || std::is_same_v<V, ClassTable>)
-            text << "p";
-        else if constexpr (is_object<V>)
-            text << "o<" << ObjectClass<V>::Type::__ClassName << ">";
-        else
-            static_assert(sizeof(V) == 0, "no signature code for this type");
-    }
-
-    // The name of one type in a delegate's signature text.
-    template<typename T>
-    constexpr std::string_view delegate_name()
-    {
-        using V = Value<T>;
-        if constexpr (std::is_same_v<V, bool>)
-            return "Boolean";
-        else if constexpr (std::is_same_v<V, std::int32_t>)
-            return "Int32";
-        else if constexpr (std::is_same_v<V, std::string>)
-            return "String";
-        else if constexpr (is_object<V>)
-            return ObjectClass<V>::Type::__ClassName;
-        else
-            static_assert(sizeof(V) == 0, "no delegate name for this type");
-    }
+    constexpr std::string_view delegate_name = TypeCode<std::remove_cvref_t<T>>::delegate_name;
 
     // Function types R(A...), as the object-first thunk R (*)(Object*, A...)
     // or a member R (C::*)(A...) takes them.
@@ -109,22 +36,23 @@ namespace signature {
     struct Of;
     template<typename R, typename... A>
     struct Of<R(A...)> {
-        static constexpr Text method = [] {
-            Text text;
+        static constexpr detail::CompiledText method = [] {
+            detail::CompiledText text;
             text << "%";
-            add_code<R>(text);
+            if constexpr (!std::is_void_v<R>)
+                text << type_code<R>;
             text << "%";
-            (add_code<A>(text), ...);
+            ((text << type_code<A>), ...);
             return text;
         }();
-        static constexpr Text delegate = [] {
-            Text text;
+        static constexpr detail::CompiledText delegate = [] {
+            detail::CompiledText text;
             text << "( ";
             std::string_view separator;
-            ((text << separator << delegate_name<A>(), separator = ", "), ...);
+            ((text << separator << delegate_name<A>, separator = ", "), ...);
             text << " )";
             if constexpr (!std::is_void_v<R>)
-                text << " as " << delegate_name<R>();
+                text << " as " << delegate_name<R>;
             return text;
         }();
     };
@@ -134,13 +62,6 @@ namespace signature {
     void signature_text_contradicts_the_member_type();
     void delegate_text_contradicts_the_handler_type();
     void type_text_contradicts_the_value_type();
-
-    template<typename T>
-    constexpr Text code_of = [] {
-        Text text;
-        add_code<T>(text);
-        return text;
-    }();
 
 }
 
@@ -171,7 +92,7 @@ struct CheckedTypeText {
     consteval CheckedTypeText(char const* written)
         : text(written)
     {
-        if (std::string_view(written) != signature::code_of<T>.view())
+        if (std::string_view(written) != type_code<T>)
             signature::type_text_contradicts_the_value_type();
     }
 };

@@ -1,7 +1,5 @@
 #include "framework/runtime/Variant.h"
 
-#include "framework/runtime/Overload.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +8,15 @@
 namespace fw {
 
 namespace {
+    // One visitor from several lambdas, for std::visit.
+    template<class... F>
+    struct Overload : F... {
+        using F::operator()...;
+    };
+    // Clang before 17 does not deduce aggregate template arguments by itself.
+    template<class... F>
+    Overload(F...) -> Overload<F...>;
+
     std::string format_double(double value)
     {
         char buffer[32];

@@ -2,10 +2,12 @@
 // with the program's flags, compiles. It also shows the explicit forms that
 // the failing checks' implicit ones stand in for, and the correct rows and
 // texts that the failing checks get wrong.
+#include "framework/date/Date.h"
 #include "framework/runtime/ClassRows.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/Text.h"
+#include "framework/ui/application/Application.h"
 #include "framework/ui/controls/TextField.h"
 
 namespace {
@@ -28,18 +30,33 @@ class Form final : public fw::Object {
     FW_OBJECT(Form)
 public:
     virtual bool Field_KeyDown(fw::TextField*, fw::String const&) { return false; }
+    // A noexcept member takes a row like any other.
+    virtual void Refresh() noexcept { }
 };
 
 namespace {
 
 constexpr fw::OperationRow rows[] = {
     fw::operation<&Form::Field_KeyDown>("Field_KeyDown", "%b%o<TextField>s"),
+    fw::operation<&Form::Refresh>("Refresh", "%%"),
 };
+
+void set_menu_bar(fw::Object* self, fw::MenuBar* bar) { fw::checked_cast<fw::Application>(self).set_MenuBar(0, bar); }
 static_assert(fw::control_event_index(fw::TextFieldEvents, "LostFocus") == 16);
 
 }
 
 std::size_t count_rows() { return fw::method_count(rows); }
+
+fw::PropertyRow total_seconds_row()
+{
+    return fw::property_row<&fw::Date::TotalSeconds, &fw::Date::set_TotalSeconds>("TotalSeconds", "f8");
+}
+
+fw::PropertyRow menu_bar_row()
+{
+    return fw::property_row<&fw::Application::MenuBar, &set_menu_bar>("MenuBar", "o<MenuBar>");
+}
 
 char const* field_text()
 {

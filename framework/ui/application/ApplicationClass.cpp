@@ -30,7 +30,6 @@ namespace {
         auto routine = app(s).menu_handler(name);
         return routine && typed_function<bool(Object*)>(routine)(s);
     }
-    Ref<MenuBar> menu_bar(Object* s) { return app(s).MenuBar(); }
     // The property's setter gives the bar index 0, the only one there is.
     void set_menu_bar(Object* s, MenuBar* bar) { app(s).set_MenuBar(0, bar); }
 
@@ -57,10 +56,8 @@ namespace {
     };
     static_assert(slot_count(application_operations) == 17);
 
-    // name, mark, type, get, set, get_value, set_value, attributes
     PropertyRow const application_properties[] = {
-        { "MenuBar", MarkReadWriteProperty, "o<MenuBar>", any_function(menu_bar), any_function(set_menu_bar),
-            property_get_value<Ref<MenuBar>>, property_set_value<MenuBar*>, {} },
+        property_row<&Application::MenuBar, &set_menu_bar>("MenuBar", "o<MenuBar>"),
     };
 
 }

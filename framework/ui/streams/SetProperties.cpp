@@ -2,8 +2,15 @@
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Overload.h"
+#include "framework/runtime/TypeCode.h"
 #include "framework/ui/streams/PropertyStream.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
 
 // The applying half of _SetProperties: the decoder (PropertyStream.h) turns
 // bytes into records, asking here for each name's declared type; each whole
@@ -14,16 +21,27 @@ namespace fw {
 
 namespace {
 
+    // The C++ type a record's value is set as: a String's text is copied
+    // out of the stream.
+    template<typename V>
+    using SetterType = std::conditional_t<std::is_same_v<V, std::string_view>, String, V>;
+
+    // The type codes of the stream's value types, in their record types'
+    // order (PropertyType, after Unknown).
+    template<std::size_t... I>
+    constexpr std::array<std::string_view, sizeof...(I)> codes_of(std::index_sequence<I...>)
+    {
+        return { type_code<SetterType<std::variant_alternative_t<I, StreamValue>>>... };
+    }
+    constexpr auto stream_codes = codes_of(std::make_index_sequence<std::variant_size_v<StreamValue>> {});
+
+    // The record type of a declared type text; Unknown for a type that no
+    // stream can hold.
     PropertyType stream_type(std::string_view type)
     {
-        if (type == "b")
-            return PropertyType::Boolean;
-        if (type == "i4")
-            return PropertyType::Integer;
-        if (type == "c")
-            return PropertyType::Color;
-        if (type == "s")
-            return PropertyType::String;
+        for (std::size_t i = 0; i < stream_codes.size(); ++i)
+            if (stream_codes[i] == type)
+                return PropertyType(i + 1);
         return PropertyType::Unknown;
     }
 
@@ -34,13 +52,11 @@ namespace {
         if (!property.set)
             fail("property stream: the property \"" + property.name + "\" is read-only (record at byte "
                 + std::to_string(record.offset) + ")");
-        auto set = [&]<typename T>(T value) { typed_function<void(Object*, T)>(property.set)(&target, value); };
-        std::visit(Overload {
-                       [&](bool value) { set(value); },
-                       [&](std::int32_t value) { set(value); },
-                       [&](Color value) { set(value); },
-                       [&](std::string_view value) { set(std::string(value)); },
-                   },
+        std::visit(
+            [&]<typename V>(V value) {
+                using T = SetterType<V>;
+                typed_function<void(Object*, T)>(property.set)(&target, T(value));
+            },
             record.value);
     }
 
