@@ -131,21 +131,6 @@ void fill_attributes(AttributeList& list, std::span<AttributeRow const> rows)
         list[i] = Attribute { rows[i].name, rows[i].value ? rows[i].value : "", rows[i].value != nullptr };
 }
 
-void fill_methods(ClassTable& table, std::size_t first, std::span<MethodRow const> rows)
-{
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        auto& entry = table.methods.at(first + i);
-        auto const& row = rows[i];
-        entry.name = row.name;
-        entry.mark = row.mark;
-        entry.signature = row.signature;
-        entry.function = row.function;
-        entry.invoke = row.invoke;
-        fill_attributes(
-            RuntimeAllocateAttributeTable(table.methods, entry, std::int32_t(row.attributes.size())), row.attributes);
-    }
-}
-
 std::vector<PropertyRow> joined_rows(std::initializer_list<std::span<PropertyRow const>> parts)
 {
     std::vector<PropertyRow> rows;
@@ -181,12 +166,18 @@ AnyFunction operation_entry(std::span<OperationRow const> rows, std::string_view
 
 void fill_methods(ClassTable& table, std::size_t first, std::span<OperationRow const> rows)
 {
-    std::vector<MethodRow> methods;
-    methods.reserve(rows.size());
-    for (auto const& row : rows)
-        if (row.has_method())
-            methods.push_back(MethodRow { row.name, row.mark, row.signature, row.entry(), row.invoke, row.attributes });
-    fill_methods(table, first, methods);
+    for (auto const& row : rows) {
+        if (!row.has_method())
+            continue;
+        auto& entry = table.methods.at(first++);
+        entry.name = row.name;
+        entry.mark = row.mark;
+        entry.signature = row.signature;
+        entry.function = row.entry();
+        entry.invoke = row.invoke;
+        fill_attributes(
+            RuntimeAllocateAttributeTable(table.methods, entry, std::int32_t(row.attributes.size())), row.attributes);
+    }
 }
 
 void fill_slots(ClassTable& table, std::size_t first, std::span<OperationRow const> rows)
@@ -214,8 +205,8 @@ ClassTable* build_class(ClassSpec const& spec)
     auto const& pe = spec.base ? spec.base->events : no_events;
     auto const& pp = spec.base ? spec.base->properties : no_properties;
 
-    std::size_t const own_methods = method_count(spec.operations) + spec.methods.size();
-    std::size_t const own_slots = slot_count(spec.operations) + spec.vtable.size();
+    std::size_t const own_methods = method_count(spec.operations);
+    std::size_t const own_slots = slot_count(spec.operations);
     auto* table
         = RuntimeNewClass(spec.base, count(pm, own_methods, spec.reserved_methods), 0, count(pe, spec.events.size(), 0),
             0, count(pp, spec.properties.size(), spec.reserved_properties), std::int32_t(spec.attributes.size()));
@@ -229,10 +220,8 @@ ClassTable* build_class(ClassSpec const& spec)
     for (std::size_t i = 0; i < inherited_slots; ++i)
         table->vtable[i] = spec.base->vtable[i];
     fill_slots(*table, inherited_slots, spec.operations);
-    std::copy(spec.vtable.begin(), spec.vtable.end(), table->vtable.end() - std::ptrdiff_t(spec.vtable.size()));
 
     fill_methods(*table, pm.size(), spec.operations);
-    fill_methods(*table, pm.size() + method_count(spec.operations), spec.methods);
     for (std::size_t i = 0; i < spec.events.size(); ++i)
         table->events[pe.size() + i].name = spec.events[i];
     fill_properties(*table, pp.size(), spec.properties);

@@ -143,14 +143,6 @@ struct AttributeRow {
 // The attribute list of a public member or class, "__Scope" "Public".
 inline constexpr AttributeRow public_scope[] = { { "__Scope", "Public" } };
 
-struct MethodRow {
-    char const* name;
-    std::int32_t mark;
-    char const* signature;
-    AnyFunction function;
-    InvokeAdapter invoke;
-    std::span<AttributeRow const> attributes;
-};
 struct PropertyRow {
     char const* name;
     std::int32_t mark;
@@ -210,14 +202,14 @@ constexpr bool has_operation(std::span<OperationRow const> rows, std::string_vie
 // The entry of the named operation, or null.
 AnyFunction operation_entry(std::span<OperationRow const> rows, std::string_view name);
 
-// Fills methods[first ...] from rows, each with its attribute list.
-void fill_methods(ClassTable& table, std::size_t first, std::span<MethodRow const> rows);
+// Fills properties[first ...] from rows, each with its attribute list.
 void fill_properties(ClassTable& table, std::size_t first, std::span<PropertyRow const> rows);
 // The rows of several lists one after another, for a class whose properties
 // take in a run of rows that other classes share.
 std::vector<PropertyRow> joined_rows(std::initializer_list<std::span<PropertyRow const>> parts);
 void fill_attributes(AttributeList& list, std::span<AttributeRow const> rows);
-// Fills methods[first ...] from the rows that give a method entry.
+// Fills methods[first ...] from the rows that give a method entry, each with
+// its attribute list.
 void fill_methods(ClassTable& table, std::size_t first, std::span<OperationRow const> rows);
 // Writes the slots of the rows that give one into vtable[first ...].
 void fill_slots(ClassTable& table, std::size_t first, std::span<OperationRow const> rows);
@@ -228,8 +220,8 @@ AnyFunction virtual_entry(Object const& object, char const* operation);
 
 // Builds a class from rows: RuntimeNewClass with the parent's counts plus
 // the rows, then the own entries appended. Event names are added after the
-// parent's. Methods and slots from `operations` come before those of
-// `methods` and `vtable`. A block names only what the class has.
+// parent's, and the slots of `operations` after the parent's slots. A block
+// names only what the class has.
 struct ClassSpec {
     char const* name { nullptr };
     ClassTable const* base { nullptr };
@@ -237,11 +229,9 @@ struct ClassSpec {
     Finaliser finaliser { nullptr };
     Factory factory { nullptr };
     std::span<OperationRow const> operations {};
-    std::span<MethodRow const> methods {};
     std::span<char const* const> events {};
     std::span<PropertyRow const> properties {};
     std::span<AttributeRow const> attributes {};
-    std::span<VtableSlot const> vtable {}; // own slots, after the parent's
     std::int32_t reserved_methods { 0 }; // entries kept empty after the rows
     std::int32_t reserved_properties { 0 };
 };

@@ -1,31 +1,32 @@
 #include "Shapes.h"
 
-#include "framework/runtime/ClassTable.h"
+#include "framework/runtime/ClassRows.h"
 #include "tests/support/runtime/PlainClass.h"
 
 namespace shapes {
 
 namespace {
 
-    int shape_area(Shape* self) { return self->Area(); }
-
     constexpr fw::AttributeRow public_scope[] = { { "__Scope", "Public" } };
     constexpr fw::AttributeRow hidden[] = { { "__Scope", "Public" }, { "Hidden", nullptr } };
 
-    // name, mark, signature, function, adapter, attributes
-    fw::MethodRow const shape_methods[] = {
-        { "Area", fw::MarkPublicMethod, "%i4%", fw::any_function(shape_area), nullptr, public_scope },
-        { "Draw", fw::MarkPublicMethod, "%%", nullptr, nullptr, hidden },
+    constexpr fw::OperationRow shape_operations[] = {
+        fw::operation<&Shape::Area>("Area", "%i4%", public_scope),
+        fw::method<&Shape::Draw>("Draw", "%%", hidden),
     };
-    fw::MethodRow const circle_methods[] = {
-        { "Area", fw::MarkPublicMethod, "%i4%", fw::any_function(shape_area), nullptr, {} },
-    };
-    // name, mark, type, get, set, get_value, set_value, attributes
-    fw::PropertyRow const shape_properties[] = {
-        { "FillColor", fw::MarkReadWriteProperty, "c", nullptr, nullptr, nullptr, nullptr, public_scope },
+    // Circle's Area hides Shape's among the method entries; its slot stays.
+    constexpr fw::OperationRow circle_operations[] = {
+        fw::method<&Circle::Area>("Area", "%i4%"),
     };
     char const* const shape_events[] = { "Open", "Close" };
-    fw::VtableSlot const shape_slots[] = { { "Area", fw::any_function(shape_area) } };
+
+    std::span<fw::PropertyRow const> shape_properties()
+    {
+        static fw::PropertyRow const rows[] = {
+            fw::property_row<&Shape::FillColor, &Shape::set_FillColor>("FillColor", "c", public_scope),
+        };
+        return rows;
+    }
 
 }
 
@@ -36,11 +37,10 @@ fw::ClassTable const& Shape::__Lookup()
         .base = &Object::__Lookup(),
         .instance_size = sizeof(Shape),
         .factory = []() -> fw::Object* { return new Shape; },
-        .methods = shape_methods,
+        .operations = shape_operations,
         .events = shape_events,
-        .properties = shape_properties,
+        .properties = shape_properties(),
         .attributes = public_scope,
-        .vtable = shape_slots,
     });
     return *table;
 }
@@ -52,7 +52,7 @@ fw::ClassTable const& Circle::__Lookup()
         .base = &Shape::__Lookup(),
         .instance_size = sizeof(Circle),
         .factory = []() -> fw::Object* { return new Circle; },
-        .methods = circle_methods,
+        .operations = circle_operations,
     });
     return *table;
 }

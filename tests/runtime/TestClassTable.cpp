@@ -130,7 +130,7 @@ TEST_F(MethodEntryCall, ReachesTheMethodOnTheObjectPassedFirst)
     auto circle = fw::make<Circle>();
     auto const* area = Circle::__Lookup().find_method("Area");
     ASSERT_NE(area, nullptr);
-    EXPECT_EQ(fw::typed_function<int(Shape*)>(area->function)(circle.ptr()), 3) << "virtual dispatch";
+    EXPECT_EQ(fw::typed_function<int(fw::Object*)>(area->function)(circle.ptr()), 3) << "virtual dispatch";
 }
 
 TEST(ClassLookup, FindsPropertiesIgnoringCase)
