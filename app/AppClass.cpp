@@ -11,7 +11,7 @@ ClassTable* App::__ctbl = nullptr;
 namespace {
 
 constexpr OperationRow own_operations[] = {
-    operation<&App::Constructor>("Constructor", "%%", public_scope),
+    operation<&App::Constructor>("%%", public_scope),
 };
 
 // The table's counts are Application's plus the own rows: 48 methods, and

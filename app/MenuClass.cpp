@@ -13,9 +13,9 @@ namespace {
 
 // Constructor takes no slot of its own: it replaces MenuBar's.
 constexpr OperationRow own_operations[] = {
-    operation<&Menu::Untitled1>("Untitled1", "%%", public_scope),
-    operation<&Menu::Untitled2>("Untitled2", "%%", public_scope),
-    method<&Menu::Constructor>("Constructor", "%%", public_scope),
+    operation<&Menu::Untitled1>("%%", public_scope),
+    operation<&Menu::Untitled2>("%%", public_scope),
+    method<&Menu::Constructor>("%%", public_scope),
 };
 
 }

@@ -52,8 +52,8 @@ void fill_event_handlers(ClassTable& table)
 std::span<PropertyRow const> own_properties()
 {
     static PropertyRow const rows[] = {
-        object_field_row<&frmMain::Start>("Start", "o<Date>", public_scope, MarkReadWriteProperty),
-        object_field_row<&frmMain::EndD>("EndD", "o<Date>", public_scope, MarkReadWriteProperty),
+        object_field_row<&frmMain::Start>("o<Date>", public_scope, MarkReadWriteProperty),
+        object_field_row<&frmMain::EndD>("o<Date>", public_scope, MarkReadWriteProperty),
     };
     static_assert(WindowPropertyCount + std::extent_v<decltype(rows)> == 51);
     return rows;

@@ -9,11 +9,11 @@ ClassTable const& Date::__Lookup()
 {
     using T = Date;
     static PropertyRow const properties[] = {
-        property_row<&T::Year, &T::set_Year>("Year", "i4"),
-        property_row<&T::DayOfYear>("DayOfYear", "i4"),
-        property_row<&T::DayOfWeek>("DayOfWeek", "i4"),
-        property_row<&T::TotalSeconds, &T::set_TotalSeconds>("TotalSeconds", "f8"),
-        property_row<&T::ShortDate>("ShortDate", "s"),
+        property_row<&T::Year, &T::set_Year>("i4"),
+        property_row<&T::DayOfYear>("i4"),
+        property_row<&T::DayOfWeek>("i4"),
+        property_row<&T::TotalSeconds, &T::set_TotalSeconds>("f8"),
+        property_row<&T::ShortDate>("s"),
     };
     static ClassTable const* table = build_class(ClassSpec {
         .name = "Date",

@@ -9,14 +9,17 @@
 // virtually, so a base class's slot thunk also serves a class that overrides
 // the member.
 //
-// Operation rows tie a member, its signature text and its adapter together:
-// operation<&C::M>("Name", "%sig", attributes) derives the thunk and
-// Introspection::Invoke<R(A...)> from the member's type and refuses to
-// compile when "%sig" is not that type's text.
+// A row over a member takes its name from the member (member_name), so the
+// name is written once and cannot be another member's. Operation rows tie a
+// member, its signature text and its adapter together: operation<&C::M>(
+// "%sig", attributes) derives the thunk and Introspection::Invoke<R(A...)>
+// from the member's type and refuses to compile when "%sig" is not that
+// type's text. Property rows carry a type text, checked against the getter's
+// value type by its code (TypeCode.h); object properties ("o<Date>") travel
+// as Ref<Date> out and Date* in.
 //
-// Property rows carry a type text, checked against the getter's value type
-// by its code (TypeCode.h); object properties ("o<Date>") travel as Ref<Date>
-// out and Date* in.
+// Rows over routines (routine, method_routine, slot) name their entry
+// themselves: a routine is no member, and one may serve several entries.
 
 #include "framework/runtime/ClassTable.h"
 #include "framework/runtime/Exceptions.h"
@@ -26,6 +29,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -100,6 +104,14 @@ namespace detail {
         using Type = std::remove_cvref_t<P>;
     };
 
+    // Whether Set is named for the property Get gives: set_<name>.
+    template<auto Get, auto Set>
+    constexpr bool is_setter_of()
+    {
+        std::string_view const setter = member_name<Set>;
+        return setter.starts_with("set_") && setter.substr(4) == member_name<Get>;
+    }
+
     // The set entry of a row: a thunk over a setter member, or the routine
     // void (*)(Object*, In) itself.
     template<auto Get, auto Set>
@@ -110,8 +122,12 @@ namespace detail {
         static_assert(std::is_same_v<typename OnlyParameter<typename Setter::Function>::Type, In>,
             "the setter does not take what the getter gives");
         using GetClass = typename MemberTraits<decltype(Get)>::Class;
-        static_assert(std::is_base_of_v<typename Setter::Class, GetClass>, "the setter is of another class");
+        static_assert(
+            std::is_base_of_v<typename Setter::Class, GetClass> || std::is_base_of_v<GetClass, typename Setter::Class>,
+            "the setter is of another class");
         if constexpr (std::is_member_function_pointer_v<decltype(Set)>) {
+            static_assert(is_setter_of<Get, Set>(),
+                "the setter is another member's (a property's setter is set_<its getter's name>)");
             return any_function(&set_thunk<Set, In>);
         } else {
             static_assert(std::is_same_v<decltype(Set), void (*)(Object*, In)>, "a setter routine takes its value");
@@ -121,19 +137,19 @@ namespace detail {
 
 }
 
-// A read-write property row from a getter member and a setter, e.g.
-// property_row<&Window::Width, &Window::set_Width>("Width", "i4"). The type
-// text is checked against the getter's value type, and the setter must take
-// that value (Ref<U> goes in as U*); it is a member or, where the member does
-// not fit, a routine void (*)(Object* self, In).
+// A read-write property row from a getter member, named for it, and a
+// setter, e.g. property_row<&Window::Width, &Window::set_Width>("i4"). The
+// type text is checked against the getter's value type, and the setter must
+// take that value (Ref<U> goes in as U*). The setter is the member set_<Name>
+// or, where that member does not fit, a routine void (*)(Object* self, In).
 template<auto Get, auto Set>
-PropertyRow property_row(char const* name, CheckedTypeText<detail::ValueOf<decltype(Get)>> type,
+PropertyRow property_row(CheckedTypeText<detail::ValueOf<decltype(Get)>> type,
     std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkReadWriteProperty)
 {
     using Value = detail::ValueOf<decltype(Get)>;
     using In = typename detail::SetterValue<Value>::Type;
     return PropertyRow {
-        name,
+        member_name<Get>,
         mark,
         type.text,
         any_function(&detail::get_thunk<Get>),
@@ -146,11 +162,11 @@ PropertyRow property_row(char const* name, CheckedTypeText<detail::ValueOf<declt
 
 // A read-only property row.
 template<auto Get>
-PropertyRow property_row(char const* name, CheckedTypeText<detail::ValueOf<decltype(Get)>> type,
-    std::span<AttributeRow const> attributes = {})
+PropertyRow property_row(
+    CheckedTypeText<detail::ValueOf<decltype(Get)>> type, std::span<AttributeRow const> attributes = {})
 {
     return PropertyRow {
-        name,
+        member_name<Get>,
         MarkReadOnlyProperty,
         type.text,
         any_function(&detail::get_thunk<Get>),
@@ -210,14 +226,14 @@ constexpr GetValueAdapter Object_Introspection_GetValue = &property_get_value<Re
 template<auto Field>
 constexpr SetValueAdapter Object_Introspection_SetValue = &property_set_value<object_field::ValueOf<Field>*>;
 
-// A read-write property row over an object field; its type text ("o<Date>")
-// is checked against the field's class.
+// A read-write property row over an object field, named for it; its type
+// text ("o<Date>") is checked against the field's class.
 template<auto Field>
-PropertyRow object_field_row(char const* name, CheckedTypeText<object_field::ValueOf<Field>*> type,
-    std::span<AttributeRow const> attributes, std::int32_t mark)
+PropertyRow object_field_row(
+    CheckedTypeText<object_field::ValueOf<Field>*> type, std::span<AttributeRow const> attributes, std::int32_t mark)
 {
     return PropertyRow {
-        name,
+        member_name<Field>,
         mark,
         type.text,
         any_function(&Object_Get<Field>),
@@ -257,31 +273,30 @@ namespace detail {
     }
 
     template<auto M>
-    constexpr OperationRow member_row(OperationRow::Kind kind, char const* name,
-        CheckedSignature<FunctionType<decltype(M)>> signature, std::span<AttributeRow const> attributes,
-        std::int32_t mark)
+    constexpr OperationRow member_row(OperationRow::Kind kind, CheckedSignature<FunctionType<decltype(M)>> signature,
+        std::span<AttributeRow const> attributes, std::int32_t mark)
     {
-        return OperationRow { name, kind, signature.text, &method_entry<M>,
+        return OperationRow { member_name<M>, kind, signature.text, &method_entry<M>,
             AdapterFor<FunctionType<decltype(M)>>::value, attributes, mark };
     }
 
 }
 
-// A virtual member: a slot and a method entry, e.g.
-// operation<&frmMain::WeekDay>("WeekDay", "%s%i4", public_scope).
+// A virtual member: a slot and a method entry, both named for the member,
+// e.g. operation<&frmMain::WeekDay>("%s%i4", public_scope).
 template<auto M>
-constexpr OperationRow operation(char const* name, CheckedSignature<FunctionType<decltype(M)>> signature,
+constexpr OperationRow operation(CheckedSignature<FunctionType<decltype(M)>> signature,
     std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
 {
-    return detail::member_row<M>(OperationRow::SlotAndMethod, name, signature, attributes, mark);
+    return detail::member_row<M>(OperationRow::SlotAndMethod, signature, attributes, mark);
 }
 
 // A member with a method entry and no slot of its own.
 template<auto M>
-constexpr OperationRow method(char const* name, CheckedSignature<FunctionType<decltype(M)>> signature,
+constexpr OperationRow method(CheckedSignature<FunctionType<decltype(M)>> signature,
     std::span<AttributeRow const> attributes = {}, std::int32_t mark = MarkPublicMethod)
 {
-    return detail::member_row<M>(OperationRow::MethodOnly, name, signature, attributes, mark);
+    return detail::member_row<M>(OperationRow::MethodOnly, signature, attributes, mark);
 }
 
 // A routine R (*)(Object* self, A...) with a slot and a method entry.

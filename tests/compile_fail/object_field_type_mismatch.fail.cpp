@@ -10,7 +10,4 @@ public:
     fw::Ref<fw::Date> When;
 };
 
-fw::PropertyRow when_row()
-{
-    return fw::object_field_row<&Holder::When>("When", "o<Window>", {}, fw::MarkReadWriteProperty);
-}
+fw::PropertyRow when_row() { return fw::object_field_row<&Holder::When>("o<Window>", {}, fw::MarkReadWriteProperty); }

@@ -10,7 +10,4 @@ void set_menu_bar(fw::Object* self, fw::MenuBar* bar) { fw::checked_cast<fw::App
 
 }
 
-fw::PropertyRow menu_bar_row()
-{
-    return fw::property_row<&fw::Application::MenuBar, &set_menu_bar>("MenuBar", "o<Date>");
-}
+fw::PropertyRow menu_bar_row() { return fw::property_row<&fw::Application::MenuBar, &set_menu_bar>("o<Date>"); }

@@ -14,7 +14,7 @@ public:
 namespace {
 
 constexpr fw::OperationRow rows[] = {
-    fw::operation<&Form::Field_KeyDown>("Field_KeyDown", "%b%o<TextField>"),
+    fw::operation<&Form::Field_KeyDown>("%b%o<TextField>"),
 };
 
 }

@@ -34,11 +34,18 @@ public:
     virtual void Refresh() noexcept { }
 };
 
+class Box final : public fw::Object {
+    FW_OBJECT(Box)
+public:
+    std::int32_t Width() const;
+    void set_Width(std::int32_t);
+};
+
 namespace {
 
 constexpr fw::OperationRow rows[] = {
-    fw::operation<&Form::Field_KeyDown>("Field_KeyDown", "%b%o<TextField>s"),
-    fw::operation<&Form::Refresh>("Refresh", "%%"),
+    fw::operation<&Form::Field_KeyDown>("%b%o<TextField>s"),
+    fw::operation<&Form::Refresh>("%%"),
 };
 
 void set_menu_bar(fw::Object* self, fw::MenuBar* bar) { fw::checked_cast<fw::Application>(self).set_MenuBar(0, bar); }
@@ -50,13 +57,12 @@ std::size_t count_rows() { return fw::method_count(rows); }
 
 fw::PropertyRow total_seconds_row()
 {
-    return fw::property_row<&fw::Date::TotalSeconds, &fw::Date::set_TotalSeconds>("TotalSeconds", "f8");
+    return fw::property_row<&fw::Date::TotalSeconds, &fw::Date::set_TotalSeconds>("f8");
 }
 
-fw::PropertyRow menu_bar_row()
-{
-    return fw::property_row<&fw::Application::MenuBar, &set_menu_bar>("MenuBar", "o<MenuBar>");
-}
+fw::PropertyRow width_row() { return fw::property_row<&Box::Width, &Box::set_Width>("i4"); }
+
+fw::PropertyRow menu_bar_row() { return fw::property_row<&fw::Application::MenuBar, &set_menu_bar>("o<MenuBar>"); }
 
 char const* field_text()
 {

@@ -7,5 +7,5 @@
 
 fw::PropertyRow total_seconds_row()
 {
-    return fw::property_row<&fw::Date::TotalSeconds, &fw::Date::set_TotalSeconds>("TotalSeconds", "f4");
+    return fw::property_row<&fw::Date::TotalSeconds, &fw::Date::set_TotalSeconds>("f4");
 }

@@ -11,19 +11,19 @@ namespace {
     constexpr fw::AttributeRow hidden[] = { { "__Scope", "Public" }, { "Hidden", nullptr } };
 
     constexpr fw::OperationRow shape_operations[] = {
-        fw::operation<&Shape::Area>("Area", "%i4%", public_scope),
-        fw::method<&Shape::Draw>("Draw", "%%", hidden),
+        fw::operation<&Shape::Area>("%i4%", public_scope),
+        fw::method<&Shape::Draw>("%%", hidden),
     };
     // Circle's Area hides Shape's among the method entries; its slot stays.
     constexpr fw::OperationRow circle_operations[] = {
-        fw::method<&Circle::Area>("Area", "%i4%"),
+        fw::method<&Circle::Area>("%i4%"),
     };
     char const* const shape_events[] = { "Open", "Close" };
 
     std::span<fw::PropertyRow const> shape_properties()
     {
         static fw::PropertyRow const rows[] = {
-            fw::property_row<&Shape::FillColor, &Shape::set_FillColor>("FillColor", "c", public_scope),
+            fw::property_row<&Shape::FillColor, &Shape::set_FillColor>("c", public_scope),
         };
         return rows;
     }

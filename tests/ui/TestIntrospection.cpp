@@ -75,9 +75,9 @@ TEST_F(Reflection, AMethodThunkCallsThroughTheVirtualTable)
 TEST_F(Reflection, PropertyRowsCarryTypedAccessorsAndValueAdapters)
 {
     static PropertyRow const rows[] = {
-        property_row<&Sample::Width, &Sample::set_Width>("Width", "i4"),
-        property_row<&Sample::Title, &Sample::set_Title>("Title", "s"),
-        property_row<&Sample::Field, &Sample::set_Field>("Field", "o<TextField>"),
+        property_row<&Sample::Width, &Sample::set_Width>("i4"),
+        property_row<&Sample::Title, &Sample::set_Title>("s"),
+        property_row<&Sample::Field, &Sample::set_Field>("o<TextField>"),
     };
     ClassTable table;
     table.properties.resize(std::size(rows));

@@ -57,7 +57,7 @@ namespace {
     static_assert(slot_count(application_operations) == 17);
 
     PropertyRow const application_properties[] = {
-        property_row<&Application::MenuBar, &set_menu_bar>("MenuBar", "o<MenuBar>"),
+        property_row<&Application::MenuBar, &set_menu_bar>("o<MenuBar>"),
     };
 
 }

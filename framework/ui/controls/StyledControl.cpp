@@ -43,13 +43,13 @@ std::span<PropertyRow const> StyledControl::text_style_rows()
 {
     using T = StyledControl;
     static PropertyRow const rows[] = {
-        property_row<&T::TextSize, &T::set_TextSize>("TextSize", "f4"),
-        property_row<&T::TextUnit, &T::set_TextUnit>("TextUnit", "u1"),
-        property_row<&T::TextFont, &T::set_TextFont>("TextFont", "s"),
-        property_row<&T::Bold, &T::set_Bold>("Bold", "b"),
-        property_row<&T::Italic, &T::set_Italic>("Italic", "b"),
-        property_row<&T::Underline, &T::set_Underline>("Underline", "b"),
-        property_row<&T::TextColor, &T::set_TextColor>("TextColor", "c"),
+        property_row<&T::TextSize, &T::set_TextSize>("f4"),
+        property_row<&T::TextUnit, &T::set_TextUnit>("u1"),
+        property_row<&T::TextFont, &T::set_TextFont>("s"),
+        property_row<&T::Bold, &T::set_Bold>("b"),
+        property_row<&T::Italic, &T::set_Italic>("b"),
+        property_row<&T::Underline, &T::set_Underline>("b"),
+        property_row<&T::TextColor, &T::set_TextColor>("c"),
     };
     return rows;
 }

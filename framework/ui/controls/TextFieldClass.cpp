@@ -6,26 +6,25 @@ namespace fw {
 ClassTable const& TextField::__Lookup()
 {
     using T = TextField;
-    // name, type; the text style's rows follow the first.
+    // getter, setter; type. The text style's rows follow the first.
     static PropertyRow const leading[] = {
-        property_row<&T::Text, &T::set_Text>("Text", "s"),
+        property_row<&T::Text, &T::set_Text>("s"),
     };
     static PropertyRow const own[] = {
-        property_row<&T::BackColor, &T::set_BackColor>("BackColor", "c"),
-        property_row<&T::Border, &T::set_Border>("Border", "b"),
-        property_row<&T::Password, &T::set_Password>("Password", "b"),
-        property_row<&T::UseFocusRing, &T::set_UseFocusRing>("UseFocusRing", "b"),
-        property_row<&T::Format, &T::set_Format>("Format", "s"),
-        property_row<&T::CueText, &T::set_CueText>("CueText", "s"),
-        property_row<&T::Mask, &T::set_Mask>("Mask", "s"),
-        property_row<&T::ReadOnly, &T::set_ReadOnly>("ReadOnly", "b"),
-        property_row<&T::LimitText, &T::set_LimitText>("LimitText", "i4"),
-        property_row<&T::AcceptTabs, &T::set_AcceptTabs>("AcceptTabs", "b"),
-        property_row<&T::Alignment, &T::set_Alignment>("Alignment", "i4"),
-        property_row<&T::AutomaticallyCheckSpelling, &T::set_AutomaticallyCheckSpelling>(
-            "AutomaticallyCheckSpelling", "b"),
-        property_row<&T::DataSource, &T::set_DataSource>("DataSource", "s"),
-        property_row<&T::DataField, &T::set_DataField>("DataField", "s"),
+        property_row<&T::BackColor, &T::set_BackColor>("c"),
+        property_row<&T::Border, &T::set_Border>("b"),
+        property_row<&T::Password, &T::set_Password>("b"),
+        property_row<&T::UseFocusRing, &T::set_UseFocusRing>("b"),
+        property_row<&T::Format, &T::set_Format>("s"),
+        property_row<&T::CueText, &T::set_CueText>("s"),
+        property_row<&T::Mask, &T::set_Mask>("s"),
+        property_row<&T::ReadOnly, &T::set_ReadOnly>("b"),
+        property_row<&T::LimitText, &T::set_LimitText>("i4"),
+        property_row<&T::AcceptTabs, &T::set_AcceptTabs>("b"),
+        property_row<&T::Alignment, &T::set_Alignment>("i4"),
+        property_row<&T::AutomaticallyCheckSpelling, &T::set_AutomaticallyCheckSpelling>("b"),
+        property_row<&T::DataSource, &T::set_DataSource>("s"),
+        property_row<&T::DataField, &T::set_DataField>("s"),
     };
     static std::vector<PropertyRow> const properties = joined_rows({ leading, StyledControl::text_style_rows(), own });
     static ClassTable const* const table = build_class(ClassSpec {

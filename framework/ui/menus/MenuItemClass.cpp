@@ -91,11 +91,11 @@ namespace {
     std::span<PropertyRow const> menu_item_properties()
     {
         static PropertyRow const rows[] = {
-            property_row<&MenuItem::Name, &MenuItem::set_Name>("Name", "s"),
-            property_row<&MenuItem::Text, &MenuItem::set_Text>("Text", "s"),
-            property_row<&MenuItem::KeyboardShortcut, &MenuItem::set_KeyboardShortcut>("KeyboardShortcut", "s"),
-            property_row<&MenuItem::AutoEnable, &MenuItem::set_AutoEnable>("AutoEnable", "b"),
-            property_row<&MenuItem::Enabled, &MenuItem::set_Enabled>("Enabled", "b"),
+            property_row<&MenuItem::Name, &MenuItem::set_Name>("s"),
+            property_row<&MenuItem::Text, &MenuItem::set_Text>("s"),
+            property_row<&MenuItem::KeyboardShortcut, &MenuItem::set_KeyboardShortcut>("s"),
+            property_row<&MenuItem::AutoEnable, &MenuItem::set_AutoEnable>("b"),
+            property_row<&MenuItem::Enabled, &MenuItem::set_Enabled>("b"),
         };
         return rows;
     }

@@ -1,4 +1,5 @@
 #include "framework/runtime/ClassRows.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/ui/controls/RectControl.h"
 #include "framework/ui/window/Window.h"
 
@@ -6,41 +7,46 @@
 
 namespace fw {
 
+namespace {
+    // Reflection's Close is the member close(), whose name it does not share.
+    bool close_window(Object* self) { return checked_cast<Window>(self).close(); }
+}
+
 ClassTable const& Window::__Lookup()
 {
     // The operations in order; the virtual table holds those with a slot.
     // (No adapter where reflection cannot pass a class table or a routine.)
     static constexpr OperationRow operations[] = {
-        operation<&Window::Constructor>("Constructor", "%%"),
-        method<&Window::__New>("__New", "%o<Object>%p"),
-        operation<&Window::_AddControl>("_AddControl", "%%so<RectControl>"),
-        operation<&Window::_ControlByName>("_ControlByName", "%o<RectControl>%s"),
-        operation<&Window::_AddMenuHandler>("_AddMenuHandler", "%%sp"),
-        method<&Window::close>("Close", "%b%"),
+        operation<&Window::Constructor>("%%"),
+        method<&Window::__New>("%o<Object>%p"),
+        operation<&Window::_AddControl>("%%so<RectControl>"),
+        operation<&Window::_ControlByName>("%o<RectControl>%s"),
+        operation<&Window::_AddMenuHandler>("%%sp"),
+        method_routine<&close_window>("Close", "%b%"),
     };
-    // name, type
+    // getter, setter; type
     static PropertyRow const properties[] = {
-        property_row<&Window::Placement, &Window::set_Placement>("Placement", "i4"),
-        property_row<&Window::Width, &Window::set_Width>("Width", "i4"),
-        property_row<&Window::Height, &Window::set_Height>("Height", "i4"),
-        property_row<&Window::MinWidth, &Window::set_MinWidth>("MinWidth", "i4"),
-        property_row<&Window::MinHeight, &Window::set_MinHeight>("MinHeight", "i4"),
-        property_row<&Window::MaxWidth, &Window::set_MaxWidth>("MaxWidth", "i4"),
-        property_row<&Window::MaxHeight, &Window::set_MaxHeight>("MaxHeight", "i4"),
-        property_row<&Window::Frame, &Window::set_Frame>("Frame", "i4"),
-        property_row<&Window::Composite, &Window::set_Composite>("Composite", "b"),
-        property_row<&Window::HasBackColor, &Window::set_HasBackColor>("HasBackColor", "b"),
-        property_row<&Window::BackColor, &Window::set_BackColor>("BackColor", "c"),
-        property_row<&Window::Title, &Window::set_Title>("Title", "s"),
-        property_row<&Window::Visible, &Window::set_Visible>("Visible", "b"),
-        property_row<&Window::FullScreen, &Window::set_FullScreen>("FullScreen", "b"),
-        property_row<&Window::MenuBarVisible, &Window::set_MenuBarVisible>("MenuBarVisible", "b"),
-        property_row<&Window::CloseButton, &Window::set_CloseButton>("CloseButton", "b"),
-        property_row<&Window::Resizeable, &Window::set_Resizeable>("Resizeable", "b"),
-        property_row<&Window::LiveResize, &Window::set_LiveResize>("LiveResize", "b"),
-        property_row<&Window::MaximizeButton, &Window::set_MaximizeButton>("MaximizeButton", "b"),
-        property_row<&Window::MinimizeButton, &Window::set_MinimizeButton>("MinimizeButton", "b"),
-        property_row<&Window::MacProcId, &Window::set_MacProcId>("MacProcId", "i4"),
+        property_row<&Window::Placement, &Window::set_Placement>("i4"),
+        property_row<&Window::Width, &Window::set_Width>("i4"),
+        property_row<&Window::Height, &Window::set_Height>("i4"),
+        property_row<&Window::MinWidth, &Window::set_MinWidth>("i4"),
+        property_row<&Window::MinHeight, &Window::set_MinHeight>("i4"),
+        property_row<&Window::MaxWidth, &Window::set_MaxWidth>("i4"),
+        property_row<&Window::MaxHeight, &Window::set_MaxHeight>("i4"),
+        property_row<&Window::Frame, &Window::set_Frame>("i4"),
+        property_row<&Window::Composite, &Window::set_Composite>("b"),
+        property_row<&Window::HasBackColor, &Window::set_HasBackColor>("b"),
+        property_row<&Window::BackColor, &Window::set_BackColor>("c"),
+        property_row<&Window::Title, &Window::set_Title>("s"),
+        property_row<&Window::Visible, &Window::set_Visible>("b"),
+        property_row<&Window::FullScreen, &Window::set_FullScreen>("b"),
+        property_row<&Window::MenuBarVisible, &Window::set_MenuBarVisible>("b"),
+        property_row<&Window::CloseButton, &Window::set_CloseButton>("b"),
+        property_row<&Window::Resizeable, &Window::set_Resizeable>("b"),
+        property_row<&Window::LiveResize, &Window::set_LiveResize>("b"),
+        property_row<&Window::MaximizeButton, &Window::set_MaximizeButton>("b"),
+        property_row<&Window::MinimizeButton, &Window::set_MinimizeButton>("b"),
+        property_row<&Window::MacProcId, &Window::set_MacProcId>("i4"),
     };
     static_assert(std::size(WindowEvents) == WindowEventCount);
     static ClassTable const* const table = build_class(ClassSpec {
