@@ -38,15 +38,42 @@ namespace {
         return u_charType(c) == U_DECIMAL_DIGIT_NUMBER ? char('0' + u_charDigitValue(c)) : 0;
     }
 
-    // The digit a single character folds to, as the reader folds it; 0 when
-    // it folds to anything but one digit.
-    char folded_digit(icu::Normalizer2 const& fold, UChar32 c)
+    // What one character stands for as digits, read after folding it as the
+    // reader folds text: exactly one digit (superscripts, circled one-digit
+    // numbers, full-width and other scripts' digits), or digits with more
+    // (circled "19", "1." as one character, "1日" as one character), or none.
+    struct DigitReading {
+        char digit = 0; // the ASCII digit of a character that is exactly one
+        bool with_more = false; // a digit and something more in one character
+    };
+
+    DigitReading read_digit(icu::Normalizer2 const& fold, UChar32 c)
     {
         UErrorCode status = U_ZERO_ERROR;
         icu::UnicodeString const folded = fold.normalize(icu::UnicodeString(c), status);
-        if (U_FAILURE(status) || folded.countChar32() != 1)
-            return 0;
-        return ascii_digit(folded.char32At(0));
+        if (U_FAILURE(status))
+            return {};
+        if (folded.countChar32() == 1)
+            return { ascii_digit(folded.char32At(0)), false };
+        for (std::int32_t i = 0; i < folded.length(); i += U16_LENGTH(folded.char32At(i)))
+            if (ascii_digit(folded.char32At(i)))
+                return { 0, true };
+        return {};
+    }
+
+    // The text with every character that stands for a digit and more put
+    // out of the reader's reach: folded whole, "⑲" would become "19" and
+    // pass for two digits, where ascii_digits, and so the year rule, sees
+    // none. U+FFFD folds to itself and matches nothing a form expects.
+    icu::UnicodeString without_compound_digits(icu::Normalizer2 const& fold, icu::UnicodeString const& text)
+    {
+        icu::UnicodeString out;
+        for (std::int32_t i = 0; i < text.length();) {
+            UChar32 const c = text.char32At(i);
+            i += U16_LENGTH(c);
+            out.append(c > 0x7F && read_digit(fold, c).with_more ? UChar32(0xFFFD) : c);
+        }
+        return out;
     }
 
     // What the ICU path below gives for ASCII text, without its cost: NFKC
@@ -66,6 +93,40 @@ namespace {
     }
 }
 
+std::string_view trim_white_space(std::string_view utf8)
+{
+    // Past what ICU's int32_t offsets reach, the text is far too long to be
+    // a date whatever its ends hold.
+    if (utf8.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
+        return utf8;
+    auto const length = std::int32_t(utf8.size());
+    std::int32_t begin = 0;
+    while (begin < length) {
+        std::int32_t next = begin;
+        UChar32 c = 0;
+        U8_NEXT(utf8.data(), next, length, c);
+        if (c < 0 || !u_isUWhiteSpace(c))
+            break;
+        begin = next;
+    }
+    std::int32_t end = length;
+    while (end > begin) {
+        // The last character starts at most three continuation bytes back;
+        // a malformed end is no white space.
+        std::int32_t start = end - 1;
+        while (
+            start > begin && end - start < 4 && (static_cast<unsigned char>(utf8[std::size_t(start)]) & 0xC0) == 0x80)
+            --start;
+        std::int32_t next = start;
+        UChar32 c = 0;
+        U8_NEXT(utf8.data(), next, length, c);
+        if (next != end || c < 0 || !u_isUWhiteSpace(c))
+            break;
+        end = start;
+    }
+    return utf8.substr(std::size_t(begin), std::size_t(end - begin));
+}
+
 std::string fold_for_matching(std::string_view utf8)
 {
     if (is_ascii(utf8))
@@ -74,8 +135,10 @@ std::string fold_for_matching(std::string_view utf8)
     if (!fold)
         return {};
     UErrorCode status = U_ZERO_ERROR;
-    icu::UnicodeString const text = fold->normalize(
-        icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), std::int32_t(utf8.size()))), status);
+    icu::UnicodeString const text
+        = fold->normalize(without_compound_digits(*fold,
+                              icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), std::int32_t(utf8.size())))),
+            status);
     if (U_FAILURE(status))
         return {};
     std::string out;
@@ -112,7 +175,7 @@ std::string ascii_digits(std::string_view utf8)
         std::int32_t const start = at;
         UChar32 c = 0;
         U8_NEXT(utf8.data(), at, length, c);
-        char const digit = c > 0x7F ? date_detail::folded_digit(*fold, c) : 0;
+        char const digit = c > 0x7F ? date_detail::read_digit(*fold, c).digit : 0;
         if (digit)
             out += digit;
         else

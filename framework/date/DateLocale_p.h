@@ -28,9 +28,13 @@ std::string date_locale_name();
 // that ICU has no data for gets en_US's forms.
 DateForms const& date_forms(std::string const& locale);
 
+// The text without the white space (any Unicode white space) around it.
+std::string_view trim_white_space(std::string_view utf8);
+
 // Text as the reader compares it: case folded (NFKC_Casefold, which also
 // drops invisible format marks such as U+200F), every decimal digit as an
-// ASCII digit, every run of white space as one ASCII space.
+// ASCII digit, every run of white space as one ASCII space. A character that
+// stands for a digit and more ("⑲", "⒈") becomes U+FFFD, which no form reads.
 std::string fold_for_matching(std::string_view utf8);
 
 }

@@ -16,8 +16,9 @@ namespace fw {
 namespace {
     using namespace date_detail;
 
-    // Far longer than any date of any locale; a text past it is no date, and
-    // the cap keeps folding cheap for whatever is pasted into a field.
+    // Far longer than any date of any locale; a text past it, not counting
+    // the white space around it, is no date, and the cap keeps folding cheap
+    // for whatever is pasted into a field.
     constexpr std::size_t longest_date_text = 256;
 
     // One- and two-digit years are of the 1900s; the program moves them on a
@@ -36,9 +37,10 @@ namespace {
 
     std::optional<civil::YearMonthDay> read_date(std::string const& text)
     {
-        if (text.size() > longest_date_text)
+        std::string_view const core = trim_white_space(text);
+        if (core.size() > longest_date_text)
             return std::nullopt;
-        std::string const folded = fold_for_matching(text);
+        std::string const folded = fold_for_matching(core);
         std::size_t const first = folded.find_first_not_of(' ');
         if (first == std::string::npos)
             return std::nullopt;

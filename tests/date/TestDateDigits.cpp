@@ -28,6 +28,8 @@ TEST(AsciiDigits, EverythingElseIsKeptAsItWas)
     EXPECT_EQ(fw::ascii_digits("1999年12月31日"), "1999年12月31日");
     EXPECT_EQ(fw::ascii_digits("31\u200F/12\u200F/1999"), "31\u200F/12\u200F/1999") << "format marks stay";
     EXPECT_EQ(fw::ascii_digits("Ⅻ ½ ⑩"), "Ⅻ ½ ⑩") << "a numeral that is not one digit stays";
+    EXPECT_EQ(fw::ascii_digits("⑲⒐⑴㉕"), "⑲⒐⑴㉕") << "digits with more in one character stay";
+    EXPECT_EQ(fw::ascii_digits("⑨⓪¹"), "901") << "a circled or raised single digit is one";
     EXPECT_EQ(fw::ascii_digits(""), "");
 }
 

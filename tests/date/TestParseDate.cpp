@@ -95,6 +95,17 @@ ParseRow const parse_rows[] = {
     { "ja_JP", "2026-12-25", christmas },
     { "ja_JP", "2026/13/01", none },
     { "ja_JP", "2026年12月25日月曜日", none },
+    // A character is a digit only where it stands for exactly one.
+    { "en_US", "①②/②⑤/②⓪②⑥", christmas },
+    { "en_US", "¹²/²⁵/²⁰²⁶", christmas },
+    { "en_US", "12/31/⑲⑨⑨", none },
+    { "en_US", "⑫/25/2026", none },
+    { "en_US", "12/㉕/2026", none },
+    { "en_US", "⑴2/25/2026", none },
+    { "en_US", "12/25/202⒍", none },
+    { "de_DE", "15.6.⑲95", none },
+    { "hu_HU", "1999. 12. 25.", YearMonthDay { 1999, 12, 25 } },
+    { "hu_HU", "199⒐ 12. 25.", none },
 };
 
 class ParseDateTest : public DateTest { };
@@ -159,9 +170,35 @@ TEST_F(ParseDateTest, RefusesTextsTooLongToBeADate)
 {
     ScopedLocale locale("en_US");
     fw::Ref<fw::Date> date;
-    EXPECT_FALSE(fw::ParseDate(std::string(100000, ' ') + "1/1/2026", date));
+    EXPECT_FALSE(fw::ParseDate(std::string(100000, '0') + "1/1/2026", date));
     EXPECT_FALSE(fw::ParseDate(std::string("1/1/2026\0", 9), date));
     EXPECT_FALSE(fw::ParseDate("1/1/2026\xff", date));
+}
+
+// The limit is on the date's own text: white space around it, of any length
+// and any kind, is not counted, while white space inside it is.
+TEST_F(ParseDateTest, TheLengthLimitLeavesOutTheWhiteSpaceAround)
+{
+    ScopedLocale locale("en_US");
+    fw::Ref<fw::Date> date;
+    std::string const spaces(1000, ' ');
+    ASSERT_TRUE(fw::ParseDate(spaces + "12/25/2026" + spaces, date));
+    EXPECT_EQ(date->date(), christmas);
+    std::string wide;
+    for (int i = 0; i < 500; ++i)
+        wide += i % 2 ? "\u3000" : "\t\u00A0\n";
+    ASSERT_TRUE(fw::ParseDate(wide + "12/24/2026" + wide, date));
+    EXPECT_EQ(date->date(), (YearMonthDay { 2026, 12, 24 }));
+    EXPECT_TRUE(fw::ParseDate(std::string(100000, ' ') + "1/1/2026", date));
+
+    std::string const at_limit = "December" + std::string(240, ' ') + "25, 2026"; // 256 bytes
+    ASSERT_EQ(at_limit.size(), 256u);
+    EXPECT_TRUE(fw::ParseDate(spaces + at_limit + spaces, date));
+    std::string const past_limit = "December" + std::string(241, ' ') + "25, 2026";
+    ASSERT_EQ(past_limit.size(), 257u);
+    EXPECT_FALSE(fw::ParseDate(past_limit, date));
+    EXPECT_FALSE(fw::ParseDate(" " + past_limit + " ", date));
+    EXPECT_EQ(date->date(), christmas) << "a refused text leaves the date";
 }
 
 }

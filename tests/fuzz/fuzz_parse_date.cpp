@@ -1,8 +1,9 @@
 // ParseDate on arbitrary text. The first byte picks the locale, the rest is
 // the text. Whatever the text, a failed parse leaves the Date exactly as it
 // was, and a successful one gives a real date at midnight whose ShortDate
-// reads back as the same day. The digits the year rule reads keep the
-// text's characters: as many, each non-digit byte for byte.
+// reads back as the same day, as does the text with the digits the year rule
+// reads. Those digits keep the text's characters: as many, each non-digit
+// byte for byte.
 
 #include "framework/date/Date.h"
 #include "framework/date/DateDigits.h"
@@ -60,6 +61,12 @@ void check_parse(std::string const& text)
     fw::Ref<fw::Date> again;
     require(fw::ParseDate(date->ShortDate(), again), "ShortDate does not parse back", text);
     require(again->TotalSeconds() == date->TotalSeconds(), "ShortDate parses back as another day", text);
+
+    // The year rule reads the digits of ascii_digits: that text must read as
+    // the same day, or the rule would judge a year the parser never read.
+    fw::Ref<fw::Date> as_digits;
+    require(fw::ParseDate(fw::ascii_digits(text), as_digits) && as_digits->TotalSeconds() == date->TotalSeconds(),
+        "the text with ASCII digits reads differently", text);
 
     fw::Ref<fw::Date> nil;
     require(fw::ParseDate(text, nil) && nil->TotalSeconds() == date->TotalSeconds(),
