@@ -41,7 +41,13 @@ std::optional<String> key_down_text(QKeyEvent const& event);
 // program took it.
 bool focus_moved_within_window(QWidget const& widget);
 
-// Watches one control's widget and raises its events.
+// Whether the widget is a menu bar or a menu.
+bool is_menu_widget(QWidget const* widget);
+
+// Watches one control's widget and raises its events. A visit to the menus
+// (the focus going to the menu bar or a menu and coming back) raises
+// neither LostFocus nor GotFocus; LostFocus comes when the focus goes on
+// from the menus to another control of the window.
 class ControlEventFilter final : public QObject {
 public:
     ControlEventFilter(RectControl& control, ControlEventIndices indices, QWidget& widget);
@@ -51,10 +57,12 @@ public:
 private:
     bool key_press(QKeyEvent const& event);
     void raise(std::int32_t index);
+    void focus_changed(QWidget* old, QWidget* now);
 
     RectControl& m_control;
     ControlEventIndices m_indices;
     QWidget& m_widget;
+    bool m_in_menus { false }; // the focus left for the menu bar or a menu
 };
 
 }

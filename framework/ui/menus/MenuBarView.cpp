@@ -2,8 +2,11 @@
 #include "framework/ui/menus/MenuItem_p.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,13 +27,24 @@ namespace {
         return views;
     }
 
+    // Qt reads "&" in a menu text as the mark of a mnemonic: a stored "&"
+    // is doubled so that it shows as written.
+    QString shown_text(String const& text)
+    {
+        return QString::fromStdString(text).replace(QStringLiteral("&"), QStringLiteral("&&"));
+    }
+
+    // A menu's title as the bar shows it: its first letter is the mnemonic,
+    // underlined, and Alt with that letter opens the menu.
+    QString title_text(String const& text) { return text.empty() ? QString() : u'&' + shown_text(text); }
+
     void apply(MenuItemPrivate const& d, QAction& action)
     {
         action.setObjectName(QString::fromStdString(d.name));
         // A separator is a line only: styles draw an action's text even on
         // a separator, and "-" is what marks the item, not what it shows.
         action.setSeparator(d.is_separator());
-        action.setText(d.is_separator() ? QString() : QString::fromStdString(d.text));
+        action.setText(d.is_separator() ? QString() : shown_text(d.text));
         action.setShortcut(key_sequence(d.shortcut));
         action.setEnabled(d.enabled);
     }
@@ -68,7 +82,7 @@ void MenuItemPrivate::sync_actions() const
     for (auto const& menu : menus) {
         if (!menu)
             continue;
-        menu->setTitle(QString::fromStdString(text));
+        menu->setTitle(title_text(text));
         menu->menuAction()->setObjectName(QString::fromStdString(name));
         menu->menuAction()->setEnabled(enabled);
     }
@@ -97,6 +111,7 @@ MenuBarView::MenuBarView(MenuBar& bar, QMenuBar& qbar, MenuCallbacks callbacks)
     , m_qbar(&qbar)
     , m_callbacks(std::move(callbacks))
 {
+    connect(qApp, &QApplication::focusChanged, this, &MenuBarView::focus_changed);
     // QMenuBar's destructor has deleted the menus by the time this runs.
     connect(&qbar, &QObject::destroyed, [self = QPointer<MenuBarView>(this)] {
         if (!self)
@@ -139,8 +154,31 @@ QMenu* MenuBarView::make_menu(QWidget& parent, MenuItem& item)
         if (m_callbacks.about_to_show)
             detail::run_event([this] { m_callbacks.about_to_show(); });
     });
+    connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, [this] { give_back_keyboard(); }); });
     add_entries(*menu, item);
     return menu;
+}
+
+void MenuBarView::give_back_keyboard()
+{
+    // Escape closes a menu but leaves Qt's bar holding the keyboard, its
+    // title highlighted, so typing on would go nowhere. Once no menu is open
+    // any more (moving along the bar opens the next one first), the bar lets
+    // go, and the keyboard is back in the control that had it.
+    if (!m_qbar || !m_qbar->hasFocus() || QApplication::activePopupWidget())
+        return;
+    QPointer<QWidget> const back = m_focus_before;
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(m_qbar, &escape);
+    if (back && back->window() == m_qbar->window() && QApplication::focusWidget() != back)
+        back->setFocus(Qt::MenuBarFocusReason);
+}
+
+void MenuBarView::focus_changed(QWidget* old, QWidget* now)
+{
+    bool const to_menus = now && (now == m_qbar || qobject_cast<QMenu*>(now));
+    if (to_menus && old && old != m_qbar && !qobject_cast<QMenu*>(old))
+        m_focus_before = old;
 }
 
 void MenuBarView::add_entries(QMenu& menu, MenuItem& parent)

@@ -90,12 +90,15 @@ private:
     QMenu* make_menu(QWidget& parent, MenuItem& item);
     void add_entries(QMenu& menu, MenuItem& parent);
     void add_item(QMenu& menu, MenuItem& item);
+    void give_back_keyboard();
+    void focus_changed(QWidget* old, QWidget* now);
 
     WeakRef<MenuBar> m_bar;
     // Not its parent: a child would be destroyed after QMenuBar's own
     // destructor has run, when the bar can no longer be touched.
     QPointer<QMenuBar> m_qbar;
     MenuCallbacks m_callbacks;
+    QPointer<QWidget> m_focus_before; // the widget the keyboard left for the bar or a menu
     std::vector<QPointer<QMenu>> m_menus;
 };
 

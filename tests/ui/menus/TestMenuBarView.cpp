@@ -54,8 +54,8 @@ TEST_F(MenuBarViewTest, MenusInOrderWithTheirItems)
     show();
     auto top = qbar->actions();
     ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(top[0]->text(), "File");
-    EXPECT_EQ(top[1]->text(), "Edit");
+    EXPECT_EQ(top[0]->text(), "&File") << "the first letter is the mnemonic";
+    EXPECT_EQ(top[1]->text(), "&Edit");
     ASSERT_EQ(menu_actions(0).size(), 1);
     EXPECT_EQ(menu_actions(0)[0]->text(), "Quit");
     EXPECT_EQ(menu_actions(0)[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -81,7 +81,24 @@ TEST_F(MenuBarViewTest, PropertyChangesReachTheActions)
     quit->set_KeyboardShortcut("");
     EXPECT_TRUE(action->shortcut().isEmpty());
     bar->Child("Edit")->set_Text("Bearbeiten");
-    EXPECT_EQ(qbar->actions().at(1)->text(), "Bearbeiten");
+    EXPECT_EQ(qbar->actions().at(1)->text(), "&Bearbeiten");
+}
+
+// Alt and a title's first letter open its menu; an "&" in a stored text is
+// shown as written, never taken for a mnemonic, and the item keeps its text.
+TEST_F(MenuBarViewTest, TitlesTakeTheirFirstLetterAsMnemonicAndShowAmpersandsAsWritten)
+{
+    show();
+    EXPECT_EQ(QKeySequence::mnemonic(qbar->actions().at(0)->text()), QKeySequence(Qt::ALT | Qt::Key_F));
+    EXPECT_EQ(QKeySequence::mnemonic(qbar->actions().at(1)->text()), QKeySequence(Qt::ALT | Qt::Key_E));
+    auto quit = bar->_Lookup("FileQuit");
+    quit->set_Text("Save & Quit");
+    EXPECT_EQ(menu_actions(0)[0]->text(), "Save && Quit");
+    EXPECT_TRUE(QKeySequence::mnemonic(menu_actions(0)[0]->text()).isEmpty());
+    EXPECT_EQ(quit->Text(), "Save & Quit");
+    bar->Child("Edit")->set_Text("R&D");
+    EXPECT_EQ(qbar->actions().at(1)->text(), "&R&&D");
+    EXPECT_EQ(bar->Child("Edit")->Text(), "R&D");
 }
 
 TEST_F(MenuBarViewTest, TreeChangesRebuildTheMenus)

@@ -136,8 +136,8 @@ TEST_F(WindowMenus, WindowShowsTheApplicationsBar)
     auto* qbar = qobject_cast<QMenuBar*>(main()->menuWidget());
     ASSERT_NE(qbar, nullptr);
     ASSERT_EQ(qbar->actions().size(), 2);
-    EXPECT_EQ(qbar->actions()[0]->text(), "File");
-    EXPECT_EQ(qbar->actions()[1]->text(), "Edit");
+    EXPECT_EQ(qbar->actions()[0]->text(), "&File");
+    EXPECT_EQ(qbar->actions()[1]->text(), "&Edit");
     ASSERT_NE(action("FileQuit"), nullptr);
     EXPECT_EQ(action("FileQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(action("UntitledMenu1")->isSeparator());
