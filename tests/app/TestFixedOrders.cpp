@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,6 +67,7 @@ struct ClassOrders {
     std::string attributes {};
     Probe probe { nullptr };
 };
+void PrintTo(ClassOrders const& orders, std::ostream* out) { *out << orders.name; }
 
 // The rows, then entries kept empty up to `count`.
 std::vector<std::string> padded(std::vector<std::string> rows, std::size_t count)
