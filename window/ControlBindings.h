@@ -66,8 +66,16 @@ fw::ClassTable const& class_of()
     return Control::__Lookup();
 }
 
+// The control class C of an accessor answering Ref<C>.
+template<typename Result>
+struct AccessedControl;
+template<typename C>
+struct AccessedControl<fw::Ref<C>> {
+    using Type = C;
+};
+
 struct Binding {
-    char const* control;
+    char const* control; // the control's name, which is its accessor's
     std::int32_t event;
     char const* handler; // an own operation of the window's class
     std::string_view handler_signature; // the method signature text of the handler's type
@@ -77,21 +85,27 @@ struct Binding {
     char const* signature; // the delegate's
 };
 
-// A binding of the named control's event to the window's method Handler: the
-// handler's name, the control's class, the invoker and the stub follow from
-// the handler and the event, the handler must have the type the event
+// A binding of Event of the control that the window's accessor Control
+// answers to the window's method Handler:
+//   binding<&frmMain::efStart, fw::TextFieldKeyDown, &frmMain::efStart_KeyDown>(
+//       "( TextField, String ) as Boolean")
+// The names of the control and the handler, the control's class, the
+// invoker and the stub follow from the members and the event. The control
+// must be of the event's class, the handler must have the type the event
 // declares, and the delegate's signature text is checked against it.
-template<auto Handler, auto Event>
-constexpr Binding binding(
-    char const* control, fw::CheckedDelegateSignature<fw::FunctionType<decltype(Handler)>> signature)
+template<auto Control, auto Event, auto Handler>
+constexpr Binding binding(fw::CheckedDelegateSignature<fw::FunctionType<decltype(Handler)>> signature)
 {
     using Declared = decltype(Event);
+    using ControlClass = typename AccessedControl<typename fw::MemberTraits<decltype(Control)>::Result>::Type;
     using Function = fw::FunctionType<decltype(Handler)>;
+    static_assert(std::is_base_of_v<typename Declared::Control, ControlClass>,
+        "the control does not have this event: it is not of the event's class");
     static_assert(std::is_same_v<Function, typename Declared::Handler>,
         "the handler's type is not the one its control event declares");
-    return Binding { control, Declared::index, fw::member_name<Handler>, fw::method_signature_of<Function>,
-        &class_of<typename Declared::Control>, &untyped<&Invoker<Function>::call>, &untyped<&Stub<Event>::call>,
-        signature.text };
+    return Binding { fw::member_name<Control>, Declared::index, fw::member_name<Handler>,
+        fw::method_signature_of<Function>, &class_of<ControlClass>, &untyped<&Invoker<Function>::call>,
+        &untyped<&Stub<Event>::call>, signature.text };
 }
 
 }

@@ -19,11 +19,11 @@ namespace {
 
 // clang-format off
 constexpr Binding control_bindings[] = {
-    binding<&frmMain::efStart_LostFocus,   TextFieldLostFocus>("efStart",      "( TextField )"),
-    binding<&frmMain::efStart_KeyDown,     TextFieldKeyDown>(  "efStart",      "( TextField, String ) as Boolean"),
-    binding<&frmMain::efEnd_LostFocus,     TextFieldLostFocus>("efEnd",        "( TextField )"),
-    binding<&frmMain::efEnd_KeyDown,       TextFieldKeyDown>(  "efEnd",        "( TextField, String ) as Boolean"),
-    binding<&frmMain::BevelButton1_Action, BevelButtonAction>( "BevelButton1", "( BevelButton )"),
+    binding<&frmMain::efStart,      TextFieldLostFocus, &frmMain::efStart_LostFocus>(  "( TextField )"),
+    binding<&frmMain::efStart,      TextFieldKeyDown,   &frmMain::efStart_KeyDown>(    "( TextField, String ) as Boolean"),
+    binding<&frmMain::efEnd,        TextFieldLostFocus, &frmMain::efEnd_LostFocus>(    "( TextField )"),
+    binding<&frmMain::efEnd,        TextFieldKeyDown,   &frmMain::efEnd_KeyDown>(      "( TextField, String ) as Boolean"),
+    binding<&frmMain::BevelButton1, BevelButtonAction,  &frmMain::BevelButton1_Action>("( BevelButton )"),
 };
 // clang-format on
 

@@ -5,5 +5,6 @@
 #include "window/ControlBindings.h"
 #include "window/frmMain.h"
 
-constexpr bindings::Binding row = bindings::binding<&frmMain::efStart_KeyDown, fw::TextFieldLostFocus>(
-    "efStart", "( TextField, String ) as Boolean");
+constexpr bindings::Binding row
+    = bindings::binding<&frmMain::efStart, fw::TextFieldLostFocus, &frmMain::efStart_KeyDown>(
+        "( TextField, String ) as Boolean");
