@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Menu.h"
 #include "framework/runtime/Delegate.h"
+#include "framework/runtime/Signature.h"
 #include "framework/ui/application/FrameworkClasses.h"
 #include "framework/ui/application/Lifecycle.h"
 #include "framework/ui/application/PluginEntrypoints.h"
@@ -55,7 +56,9 @@ void _Main()
         fw::_RuntimeSetExceptionHelper(fw::pointer_form(helper.ptr()));
         helper = nullptr;
 
-        auto startup = module_delegate(fw::any_function(&Delegate_Invoke), fw::any_function(&_Startup), "(  )");
+        fw::CheckedDelegateSignature<decltype(_Startup)> const startup_signature("(  )");
+        auto startup
+            = module_delegate(fw::any_function(&Delegate_Invoke), fw::any_function(&_Startup), startup_signature.text);
         fw::_RunFrameworkInitialization(fw::pointer_form(startup.ptr()));
         startup = nullptr;
 

@@ -5,7 +5,9 @@
 
 #include "app/Menu.h"
 #include "framework/ui/application/Lifecycle.h"
-#include "window/ControlBindings.h"
+#include "window/MethodDelegates.h"
+
+#include <type_traits>
 
 using namespace fw;
 
@@ -33,10 +35,11 @@ void frmMain::Event_EnableMenuItems() { checked(FileQuit()).set_Enabled(true); }
 // the only reference that would have kept the window alive.
 void frmMain::AddMenuHandlers(Window* window)
 {
+    static_assert(std::is_same_v<MemberTraits<decltype(&frmMain::_FileQuit_Action)>::Thunk, MenuHandler*>,
+        "the framework calls a menu handler as a MenuHandler");
     Ref<frmMain> target = RuntimeCheckCast<frmMain>(Ref<Window>(window));
-    AnyFunction entry = virtual_entry(checked(target), "_FileQuit_Action");
     Ref<Delegate> delegate
-        = RuntimeCreateDelegate(any_function(&Delegate_IM_Invoke_b_), entry, target.ptr(), "(  ) as Boolean", 0);
+        = bindings::method_delegate<&frmMain::_FileQuit_Action>(checked(target), "(  ) as Boolean", 0);
     _AddMenuHandler("FileQuit", pointer_form(delegate.ptr()));
 }
 

@@ -69,7 +69,7 @@ TEST_F(EventRoad, BothDateFieldsShareOneStubAndOneInvokerPerEvent)
 {
     auto start = m_window->efStart();
     auto end = m_window->efEnd();
-    for (std::int32_t index : { TextFieldLostFocus, TextFieldKeyDown }) {
+    for (std::int32_t index : { TextFieldLostFocus.index, TextFieldKeyDown.index }) {
         SCOPED_TRACE(index);
         auto const* a = start->event_entry(index);
         auto const* b = end->event_entry(index);
@@ -79,23 +79,23 @@ TEST_F(EventRoad, BothDateFieldsShareOneStubAndOneInvokerPerEvent)
         EXPECT_EQ(a->delegate->kind(), Delegate::WeakKind);
         EXPECT_EQ(a->delegate->target(), m_window.ptr());
     }
-    EXPECT_EQ(start->event_entry(TextFieldLostFocus)->handler, any_function(&AddHandler_Stub_16));
-    EXPECT_EQ(start->event_entry(TextFieldKeyDown)->handler, any_function(&AddHandler_Stub_13));
+    EXPECT_EQ(start->event_entry(TextFieldLostFocus)->handler, any_function(&bindings::Stub<TextFieldLostFocus>::call));
+    EXPECT_EQ(start->event_entry(TextFieldKeyDown)->handler, any_function(&bindings::Stub<TextFieldKeyDown>::call));
     EXPECT_EQ(start->event_entry(TextFieldKeyDown)->delegate->signature(), "( TextField, String ) as Boolean");
     auto button = m_window->BevelButton1();
-    EXPECT_EQ(button->event_entry(BevelButtonAction)->handler, any_function(&AddHandler_Stub_17));
+    EXPECT_EQ(button->event_entry(BevelButtonAction)->handler, any_function(&bindings::Stub<BevelButtonAction>::call));
     EXPECT_EQ(button->event_entry(BevelButtonAction)->delegate->signature(), "( BevelButton )");
 }
 
 TEST_F(EventRoad, EachDelegateCallsTheNamedInvokerOfItsHandlersSignature)
 {
     auto start = m_window->efStart();
-    EXPECT_EQ(
-        start->event_entry(TextFieldLostFocus)->delegate->invoker(), any_function(&Delegate_IM_Invoke__o_TextField_));
-    EXPECT_EQ(
-        start->event_entry(TextFieldKeyDown)->delegate->invoker(), any_function(&Delegate_IM_Invoke_b_o_TextField_s));
+    EXPECT_EQ(start->event_entry(TextFieldLostFocus)->delegate->invoker(),
+        any_function(&bindings::Invoker<void(TextField*)>::call));
+    EXPECT_EQ(start->event_entry(TextFieldKeyDown)->delegate->invoker(),
+        any_function(&bindings::Invoker<bool(TextField*, String const&)>::call));
     EXPECT_EQ(m_window->BevelButton1()->event_entry(BevelButtonAction)->delegate->invoker(),
-        any_function(&Delegate_IM_Invoke__o_BevelButton_));
+        any_function(&bindings::Invoker<void(BevelButton*)>::call));
 }
 
 TEST_F(EventRoad, EveryKeyTypedReachesKeyDownWithItsTextAndIsLeftToTheField)
@@ -121,9 +121,9 @@ TEST_F(EventRoad, KeyDownsAnswerPassesBackThroughStubAndInvoker)
 {
     auto start = m_window->efStart();
     start->set_Text("");
-    EXPECT_FALSE(AddHandler_Stub_13(start.ptr(), "7"));
+    EXPECT_FALSE(bindings::Stub<TextFieldKeyDown>::call(start.ptr(), "7"));
     m_window->key_answer = true;
-    EXPECT_TRUE(AddHandler_Stub_13(start.ptr(), "8"));
+    EXPECT_TRUE(bindings::Stub<TextFieldKeyDown>::call(start.ptr(), "8"));
     // A True answer keeps the key from the field.
     QTest::keyClicks(widget("efStart"), "9");
     EXPECT_EQ(start->Text(), "");
@@ -185,7 +185,7 @@ TEST_F(DeadWindow, AControlWhoseWindowIsGoneRaisesNilObjectExceptionAndCallsNoth
     handler_calls().clear();
     // Straight through the stub and invoker ...
     try {
-        AddHandler_Stub_16(field.ptr());
+        bindings::Stub<TextFieldLostFocus>::call(field.ptr());
         ADD_FAILURE() << "nothing raised";
     } catch (RuntimeError const& error) {
         EXPECT_EQ(&error.exception().class_table(), &NilObjectException::__Lookup());
@@ -206,9 +206,9 @@ TEST_F(DeadWindow, AKindZeroDelegateCallsWithItsTargetAsStored)
 {
     auto window = RuntimeCheckCast<RecordingWindow>(RuntimeNewObject(RecordingWindow::__Lookup()));
     auto field = make<TextField>();
-    auto delegate = RuntimeCreateDelegate(any_function(&Delegate_IM_Invoke__o_TextField_),
+    auto delegate = RuntimeCreateDelegate(any_function(&bindings::Invoker<void(TextField*)>::call),
         virtual_entry(*window, "efEnd_LostFocus"), window.ptr(), "( TextField )", 0);
-    Delegate_IM_Invoke__o_TextField_(delegate.ptr(), field.ptr());
+    bindings::Invoker<void(TextField*)>::call(delegate.ptr(), field.ptr());
     std::vector<HandlerCall> const expected { HandlerCall { "efEnd_LostFocus", window.ptr(), field.ptr(), {} } };
     EXPECT_EQ(handler_calls(), expected);
 }

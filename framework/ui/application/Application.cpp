@@ -44,14 +44,11 @@ AnyFunction Application::menu_handler(String const& item_name) const noexcept
     return nullptr;
 }
 
-void Application::raise_event(char const* name)
+AnyFunction Application::event_handler(char const* name) const
 {
     auto const& table = class_table();
     auto index = table.event_index(name);
-    if (index < 0)
-        return;
-    if (auto handler = table.events[std::size_t(index)].handler)
-        typed_function<void(Object*)>(handler)(this);
+    return index < 0 ? nullptr : table.events[std::size_t(index)].handler;
 }
 
 void _RuntimeRegisterAppObject(Application* app)

@@ -7,26 +7,35 @@
 // beyond that is its own.
 
 #include "framework/runtime/ClassTable.h"
+#include "framework/runtime/EventDeclarations.h"
 #include "framework/ui/menus/MenuItem.h"
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace fw {
 
-// The application events in their event-table order.
-inline constexpr char const* ApplicationEvents[] = {
-    "Open",
-    "Close",
-    "EnableMenuItems",
-    "NewDocument",
-    "OpenDocument",
-    "HandleAppleEvent",
-    "Activate",
-    "Deactivate",
-    "UnhandledException",
-    "CancelClose",
+// The application events in their event-table order, each with the type of
+// the handler the framework calls on the application object; those it never
+// raises are listed only.
+inline constexpr std::tuple application_events {
+    event<void()>("Open"),
+    listed_event("Close"),
+    event<void()>("EnableMenuItems"),
+    event<void()>("NewDocument"),
+    listed_event("OpenDocument"),
+    listed_event("HandleAppleEvent"),
+    listed_event("Activate"),
+    listed_event("Deactivate"),
+    listed_event("UnhandledException"),
+    listed_event("CancelClose"),
 };
+inline constexpr auto const& ApplicationEvents = event_names<application_events>;
+
+// An application event by name.
+template<EventName Name>
+inline constexpr auto application_event = declared_event<application_events, Name>;
 
 // The member counts of Application's class table; an application class's
 // own entries come after these.
@@ -44,14 +53,22 @@ public:
     // RuntimeException. Windows already open show the new bar.
     void set_MenuBar(std::int32_t index, fw::MenuBar* bar);
 
-    // Binds a menu item name to a routine bool (*)(Object* app), which runs
-    // when the item is chosen in a window that has no handler of its own.
+    // Binds a menu item name to a MenuHandler in pointer form, which runs
+    // with the application object when the item is chosen in a window that
+    // has no handler of its own.
     virtual void _AddMenuHandler(String const& item_name, AnyFunction routine);
     AnyFunction menu_handler(String const& item_name) const noexcept;
 
-    // Raises an application event through the class's event table
-    // (handler: void (*)(Object* self)); no handler, nothing happens.
-    void raise_event(char const* name);
+    // Raises an application event through the class's event table; no
+    // handler, nothing happens.
+    template<std::size_t Index>
+    void raise_event(DeclaredEvent<Index, void()> event)
+    {
+        if (AnyFunction const handler = event_handler(event.name))
+            typed_function<void(Object*)>(handler)(this);
+    }
+    // The handler in the class's event table, or null.
+    AnyFunction event_handler(char const* name) const;
 
 private:
     Ref<fw::MenuBar> m_menu_bar;

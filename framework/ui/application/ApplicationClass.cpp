@@ -15,7 +15,7 @@ namespace {
     Application& app(Object* self) { return checked_cast<Application>(self); }
 
     // Slot entries: plain routines taking the object first.
-    void new_document(Object* s) { app(s).raise_event("NewDocument"); }
+    void new_document(Object* s) { app(s).raise_event(application_event<"NewDocument">); }
     void add_menu_handler(Object* s, String const& name, AnyFunction routine) { app(s)._AddMenuHandler(name, routine); }
     void yield_to_next_thread(Object* s) { app(s); }
     void sleep_current_thread(Object* s, std::int32_t milliseconds)
@@ -23,12 +23,12 @@ namespace {
         app(s);
         std::this_thread::sleep_for(std::chrono::milliseconds(std::max(milliseconds, 0)));
     }
-    void enable_menu_items(Object* s) { app(s).raise_event("EnableMenuItems"); }
-    void call_open(Object* s) { app(s).raise_event("Open"); }
+    void enable_menu_items(Object* s) { app(s).raise_event(application_event<"EnableMenuItems">); }
+    void call_open(Object* s) { app(s).raise_event(application_event<"Open">); }
     bool handle_menu_command(Object* s, String const& name)
     {
         auto routine = app(s).menu_handler(name);
-        return routine && typed_function<bool(Object*)>(routine)(s);
+        return routine && run_menu_handler(routine, s);
     }
     // The property's setter gives the bar index 0, the only one there is.
     void set_menu_bar(Object* s, MenuBar* bar) { app(s).set_MenuBar(0, bar); }

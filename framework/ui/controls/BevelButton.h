@@ -11,11 +11,15 @@ namespace fw {
 
 inline constexpr char const* BevelButtonEvents[] = { "MouseUp", "MouseDown", "Action", "GotFocus", "LostFocus" };
 
-// Event-table indices, from the list above. Bindings stored with a program
+// The events the framework raises, with their event-table indices from the
+// list above. Bindings stored with a program
 // name Action by number, so it never moves.
-inline constexpr std::int32_t BevelButtonAction = control_event_index(BevelButtonEvents, "Action");
-inline constexpr std::int32_t BevelButtonGotFocus = control_event_index(BevelButtonEvents, "GotFocus");
-inline constexpr std::int32_t BevelButtonLostFocus = control_event_index(BevelButtonEvents, "LostFocus");
+class BevelButton;
+template<std::int32_t Index>
+using BevelButtonEvent = ControlEvent<BevelButton, Index, void()>;
+inline constexpr BevelButtonEvent<control_event_index(BevelButtonEvents, "Action")> BevelButtonAction;
+inline constexpr BevelButtonEvent<control_event_index(BevelButtonEvents, "GotFocus")> BevelButtonGotFocus;
+inline constexpr BevelButtonEvent<control_event_index(BevelButtonEvents, "LostFocus")> BevelButtonLostFocus;
 static_assert(BevelButtonAction == 17);
 
 class BevelButton : public StyledControl {

@@ -23,6 +23,7 @@ namespace fw {
 
 class Window;
 class ControlPrivate;
+class RectControl;
 
 // Events of every control, in their event-table order.
 inline constexpr char const* RectControlEvents[] = {
@@ -65,6 +66,24 @@ consteval std::int32_t control_event_index(char const* const (&own)[N], std::str
     detail::no_such_control_event();
     return -1;
 }
+
+// A control event, declared with its handler's type: event `Index` of
+// class C's event table, raised with the arguments A after the control and
+// answering R. A method bound to it is R (W::*)(C*, A...) on the window W,
+// and its stub, the handler the framework calls, is Stub. Where an index is
+// wanted the event gives its own.
+template<typename C, std::int32_t Index, typename F>
+struct ControlEvent;
+template<typename C, std::int32_t Index, typename R, typename... A>
+struct ControlEvent<C, Index, R(A...)> {
+    using Control = C;
+    using Signature = R(A...);
+    using Handler = R(C*, A...);
+    using Stub = R (*)(RectControl* control, A...);
+    static constexpr std::int32_t index = Index;
+
+    constexpr operator std::int32_t() const noexcept { return Index; }
+};
 
 struct ControlEventEntry {
     AnyFunction handler { nullptr };

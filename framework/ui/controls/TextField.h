@@ -28,12 +28,17 @@ inline constexpr char const* TextFieldEvents[] = {
     "ValidationError",
 };
 
-// Event-table indices, from the lists above. Bindings stored with a program
+// The events the framework raises, with their event-table indices from the
+// lists above. Bindings stored with a program
 // name KeyDown and LostFocus by number, so those two never move.
-inline constexpr std::int32_t TextFieldKeyDown = control_event_index(TextFieldEvents, "KeyDown");
-inline constexpr std::int32_t TextFieldGotFocus = control_event_index(TextFieldEvents, "GotFocus");
-inline constexpr std::int32_t TextFieldLostFocus = control_event_index(TextFieldEvents, "LostFocus");
-inline constexpr std::int32_t TextFieldTextChange = control_event_index(TextFieldEvents, "TextChange");
+class TextField;
+template<std::int32_t Index, typename F>
+using TextFieldEvent = ControlEvent<TextField, Index, F>;
+inline constexpr TextFieldEvent<control_event_index(TextFieldEvents, "KeyDown"), bool(String const& key)>
+    TextFieldKeyDown;
+inline constexpr TextFieldEvent<control_event_index(TextFieldEvents, "GotFocus"), void()> TextFieldGotFocus;
+inline constexpr TextFieldEvent<control_event_index(TextFieldEvents, "LostFocus"), void()> TextFieldLostFocus;
+inline constexpr TextFieldEvent<control_event_index(TextFieldEvents, "TextChange"), void()> TextFieldTextChange;
 static_assert(TextFieldKeyDown == 13);
 static_assert(TextFieldLostFocus == 16);
 

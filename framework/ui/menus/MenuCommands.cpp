@@ -44,9 +44,9 @@ namespace {
     bool run_handler(Window& window, Application* app, String const& name)
     {
         if (auto routine = window.d().menu_handler(name))
-            return typed_function<bool(Object*)>(routine)(&window) & 1;
+            return run_menu_handler(routine, &window);
         if (auto routine = app ? app->menu_handler(name) : nullptr)
-            return typed_function<bool(Object*)>(routine)(app) & 1;
+            return run_menu_handler(routine, app);
         return false;
     }
 
@@ -62,10 +62,10 @@ void update_menus(Window& window)
         if (item.AutoEnable() && item.Count() == 0)
             item.set_Enabled(false);
     });
-    window.raise_event("EnableMenuItems");
+    window.raise_event(window_event<"EnableMenuItems">);
     auto app = _GetAppObject();
     if (app)
-        app->raise_event("EnableMenuItems");
+        app->raise_event(application_event<"EnableMenuItems">);
     QLineEdit const* field = focused_field(window);
     for_each_descendant(*bar, [&](MenuItem& item) {
         if (has_handler(window, app.ptr(), item.Name()) || (item.AutoEnable() && framework_allows(item, field)))

@@ -22,11 +22,10 @@ Ref<Object> Window::__New(ClassTable const& cls) { return RuntimeNewObject(cls);
 void Window::Constructor()
 {
     Ref<Window> const keep(this);
-    raise_event("Layout");
-    raise_event("CreateControls");
-    if (auto handler = event_handler("AddMenuHandlers"))
-        typed_function<void(Object*, Window*)>(handler)(this, this);
-    raise_event("Open");
+    raise_event(window_event<"Layout">);
+    raise_event(window_event<"CreateControls">);
+    raise_event(window_event<"AddMenuHandlers">, this);
+    raise_event(window_event<"Open">);
     detail::register_window(*this);
     m_d->open = true;
     if (m_d->visible)
@@ -47,7 +46,7 @@ bool Window::close()
     if (!m_d->open)
         return false;
     Ref<Window> const keep(this);
-    if (raise_bool_event("CancelClose", false))
+    if (raise_event(window_event<"CancelClose">, false))
         return false;
     m_d->accepting_close = true;
     m_d->main_window()->close();
@@ -63,18 +62,6 @@ AnyFunction Window::event_handler(char const* name) const
     auto const& cls = class_table();
     std::int32_t const index = cls.event_index(name);
     return index < 0 ? nullptr : cls.events[std::size_t(index)].handler;
-}
-
-void Window::raise_event(char const* name)
-{
-    if (auto handler = event_handler(name))
-        typed_function<void(Object*)>(handler)(this);
-}
-
-bool Window::raise_bool_event(char const* name, bool argument)
-{
-    auto handler = event_handler(name);
-    return handler && (typed_function<bool(Object*, bool)>(handler)(this, argument) & 1);
 }
 
 }

@@ -4,15 +4,14 @@
 // window events that a program class answers through its event table.
 //
 // A program window class derives from Window and enters its handlers in its
-// class's event table (ClassTable::events, by the names in WindowEvents);
-// the framework raises an event by finding the handler there, never through
-// a C++ virtual call. Handler types:
-//   Layout, CreateControls, Open, EnableMenuItems, ...: void (*)(Object* self)
-//   AddMenuHandlers:                                    void (*)(Object* self, Window* window)
-//   CancelClose:                                        bool (*)(Object* self, bool app_quitting)
+// class's event table (ClassTable::events, by the names in window_events,
+// which gives each event its handler's type); the framework raises an event
+// by finding the handler there, never through a C++ virtual call, and calls
+// it through the declared type.
 //
 // Qt stays behind WindowPrivate; nothing here names a Qt type.
 
+#include "framework/runtime/EventDeclarations.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Introspection.h"
 #include "framework/runtime/Runtime.h"
@@ -21,48 +20,32 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace fw {
 
 class RectControl;
+class Window;
 class WindowPrivate;
 
-// The window events in their event-table order.
-inline constexpr char const* WindowEvents[] = {
-    "Layout",
-    "CreateControls",
-    "AddMenuHandlers",
-    "SetupBindings",
-    "Open",
-    "Close",
-    "CancelClose",
-    "KeyDown",
-    "KeyUp",
-    "MouseMove",
-    "MouseEnter",
-    "MouseExit",
-    "Paint",
-    "MouseDown",
-    "MouseDrag",
-    "MouseUp",
-    "Resized",
-    "Resizing",
-    "Moved",
-    "DropObject",
-    "Activate",
-    "Deactivate",
-    "Minimize",
-    "Maximize",
-    "Restore",
-    "MouseWheel",
-    "EnableMenuItems",
-    "ConstructContextualMenu",
-    "ContextualMenuAction",
-    "DragEnter",
-    "DragExit",
-    "DragOver",
-    "ContentsChanged",
-};
+// The window events in their event-table order, each with the type of the
+// handler the framework calls on the window; those it never raises are
+// listed only.
+inline constexpr std::tuple window_events { event<void()>("Layout"), event<void()>("CreateControls"),
+    event<void(Window* window)>("AddMenuHandlers"), listed_event("SetupBindings"), event<void()>("Open"),
+    listed_event("Close"), event<bool(bool app_quitting)>("CancelClose"), listed_event("KeyDown"),
+    listed_event("KeyUp"), listed_event("MouseMove"), listed_event("MouseEnter"), listed_event("MouseExit"),
+    listed_event("Paint"), listed_event("MouseDown"), listed_event("MouseDrag"), listed_event("MouseUp"),
+    listed_event("Resized"), listed_event("Resizing"), listed_event("Moved"), listed_event("DropObject"),
+    listed_event("Activate"), listed_event("Deactivate"), listed_event("Minimize"), listed_event("Maximize"),
+    listed_event("Restore"), listed_event("MouseWheel"), event<void()>("EnableMenuItems"),
+    listed_event("ConstructContextualMenu"), listed_event("ContextualMenuAction"), listed_event("DragEnter"),
+    listed_event("DragExit"), listed_event("DragOver"), listed_event("ContentsChanged") };
+inline constexpr auto const& WindowEvents = event_names<window_events>;
+
+// A window event by name, for raising it and entering its handler.
+template<EventName Name>
+inline constexpr auto window_event = declared_event<window_events, Name>;
 
 // The member counts of Window's class table. A window class's own entries
 // come after these.
@@ -97,8 +80,8 @@ public:
         return RuntimeCheckCast<Control>(_ControlByName(name));
     }
 
-    // Binds a menu item name to a routine bool (*)(Object* window): the
-    // framework calls routine(this) when the item is chosen.
+    // Binds a menu item name to a MenuHandler in pointer form: the framework
+    // calls routine(this) when the item is chosen.
     virtual void _AddMenuHandler(String const& item_name, AnyFunction routine);
 
     // Asks to close the window, as its close box does: raises CancelClose,
@@ -152,10 +135,21 @@ public:
 
     WindowPrivate& d() const noexcept { return *m_d; }
 
-    // Raises a window event through the class's event table. An event with
-    // no handler does nothing; a Boolean one answers False.
-    void raise_event(char const* name);
-    bool raise_bool_event(char const* name, bool argument);
+    // Raises a window event through the class's event table, with the
+    // arguments its declaration gives. An event with no handler does
+    // nothing; a Boolean one answers False.
+    template<std::size_t Index, typename R, typename... A>
+    R raise_event(DeclaredEvent<Index, R(A...)> event, std::type_identity_t<A>... arguments)
+    {
+        static_assert(std::is_void_v<R> || std::is_same_v<R, bool>, "a window event answers nothing or a Boolean");
+        AnyFunction const handler = event_handler(event.name);
+        if constexpr (std::is_void_v<R>) {
+            if (handler)
+                typed_function<void(Object*, A...)>(handler)(this, arguments...);
+        } else {
+            return handler && (typed_function<bool(Object*, A...)>(handler)(this, arguments...) & 1);
+        }
+    }
     // The handler in the class's event table, or null.
     AnyFunction event_handler(char const* name) const;
 

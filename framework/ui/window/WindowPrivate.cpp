@@ -46,7 +46,7 @@ protected:
         Window& window = m_d.window();
         bool const closed = detail::run_event(
             [&] {
-                if (window.raise_bool_event("CancelClose", false))
+                if (window.raise_event(window_event<"CancelClose">, false))
                     return false;
                 detail::unregister_window(window);
                 return true;

@@ -36,7 +36,7 @@ public:
     QWidget* content() const noexcept;
     Window& window() const noexcept { return m_window; }
 
-    // Menu handlers bound with _AddMenuHandler: bool (*)(Object* window),
+    // Menu handlers bound with _AddMenuHandler: MenuHandler pointer forms,
     // or null when the item has none.
     AnyFunction menu_handler(String const& item_name) const;
     std::map<String, AnyFunction> const& menu_handlers() const noexcept { return m_menu_handlers; }
