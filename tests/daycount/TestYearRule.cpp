@@ -102,6 +102,21 @@ namespace {
     INSTANTIATE_TEST_SUITE_P(Texts, YearRule, ::testing::ValuesIn(years),
         [](::testing::TestParamInfo<YearRow> const& info) { return std::string(info.param.name); });
 
+    // White space around a date, however long, is no part of it: the text
+    // reads, and the rule still sees whether the year was written out.
+    TEST_F(DayCountWindow, LongWhiteSpaceAroundADateKeepsTheRule)
+    {
+        use_locale("en_US.UTF-8");
+        std::string const spaces(1000, ' ');
+        set_text("efStart", spaces + "12/31/1999" + spaces);
+        window().efStart_LostFocus(nullptr);
+        EXPECT_EQ(ymd_of(*window().Start), (oracle::Ymd { 1999, 12, 31 }));
+        set_text("efEnd", spaces + "12/31/99" + spaces);
+        window().efEnd_LostFocus(nullptr);
+        EXPECT_EQ(ymd_of(*window().EndD), (oracle::Ymd { 2099, 12, 31 }));
+        EXPECT_EQ(text("efEnd"), "12/31/2099");
+    }
+
     // A text that does not parse leaves the date exactly as it was, time of
     // day included, however old its year; the field shows that date again.
     class MistypedField : public DayCountWindow {

@@ -3,10 +3,11 @@
 // was, and a successful one gives a real date at midnight whose ShortDate
 // reads back as the same day, as does the text with the digits the year rule
 // reads. Those digits keep the text's characters: as many, each non-digit
-// byte for byte.
+// byte for byte, and they are the very digits the reader compares.
 
 #include "framework/date/Date.h"
 #include "framework/date/DateDigits.h"
+#include "framework/date/DateLocale_p.h"
 #include "framework/runtime/Text.h"
 
 #include <cstddef>
@@ -42,6 +43,15 @@ bool fields_agree(fw::Date const& date)
     fw::civil::YearMonthDay const day = date.date();
     return day.ok() && date.DayOfYear() == fw::civil::day_of_year(day)
         && date.DayOfWeek() == fw::civil::weekday_from_days(fw::civil::days_from_civil(day));
+}
+
+std::string digits_of(std::string const& text)
+{
+    std::string digits;
+    for (char c : text)
+        if (c >= '0' && c <= '9')
+            digits += c;
+    return digits;
 }
 
 void check_parse(std::string const& text)
@@ -84,6 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     std::int64_t const objects = fw::Object::live_count();
     check_parse(text);
     require(fw::Len(fw::ascii_digits(text)) == fw::Len(text), "ascii_digits changed the character count", text);
+    require(digits_of(fw::date_detail::fold_for_matching(text)) == digits_of(fw::ascii_digits(text)),
+        "the reader and ascii_digits see different digits", text);
     require(fw::Object::live_count() == objects, "a Date leaked or was freed twice", text);
     return 0;
 }
