@@ -13,24 +13,6 @@
 
 namespace fw {
 
-void raise_control_event(RectControl& control, std::int32_t index)
-{
-    auto const* entry = control.event_entry(index);
-    if (!entry || !entry->handler)
-        return;
-    Ref<RectControl> const keep(&control);
-    typed_function<void(RectControl*)>(entry->handler)(&control);
-}
-
-bool raise_key_down(RectControl& control, std::int32_t index, String const& key)
-{
-    auto const* entry = control.event_entry(index);
-    if (!entry || !entry->handler)
-        return false;
-    Ref<RectControl> const keep(&control);
-    return typed_function<bool(RectControl*, String const&)>(entry->handler)(&control, key) & 1;
-}
-
 bool is_menu_widget(QWidget const* widget)
 {
     return qobject_cast<QMenuBar const*>(widget) || qobject_cast<QMenu const*>(widget);
@@ -51,9 +33,9 @@ ControlEventFilter::ControlEventFilter(RectControl& control, ControlEventIndices
     , m_widget(widget)
 {
     widget.installEventFilter(this);
-    if (auto* button = qobject_cast<QAbstractButton*>(&widget); button && indices.action >= 0)
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget); button && indices.action.value >= 0)
         connect(button, &QAbstractButton::clicked, this, [this] { raise(m_indices.action); });
-    if (auto* edit = qobject_cast<QLineEdit*>(&widget); edit && indices.text_change >= 0)
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget); edit && indices.text_change.value >= 0)
         connect(edit, &QLineEdit::textChanged, this, [this] { raise(m_indices.text_change); });
     connect(qApp, &QApplication::focusChanged, this, &ControlEventFilter::focus_changed);
 }
@@ -69,20 +51,20 @@ void ControlEventFilter::focus_changed(QWidget* /*old*/, QWidget* now)
         raise(m_indices.lost_focus);
 }
 
-void ControlEventFilter::raise(std::int32_t index)
+void ControlEventFilter::raise(EventIndex<void()> event)
 {
-    if (index >= 0)
-        detail::run_event([&] { raise_control_event(m_control, index); });
+    if (event.value >= 0)
+        detail::run_event([&] { raise_control_event(m_control, event); });
 }
 
 bool ControlEventFilter::key_press(QKeyEvent const& event)
 {
-    if (m_indices.key_down < 0)
+    if (m_indices.key_down.value < 0)
         return false;
     std::optional<String> const key = key_down_text(event);
     if (!key)
         return false;
-    return detail::run_event([&] { return raise_key_down(m_control, m_indices.key_down, *key); }, false);
+    return detail::run_event([&] { return raise_control_event(m_control, m_indices.key_down, *key); }, false);
 }
 
 bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)

@@ -2,30 +2,36 @@
 
 // Not part of the framework's API: raising control events from Qt events.
 //
-// Stubs, as RuntimeAddEventHandler binds them:
-//   events without arguments (LostFocus, GotFocus, Action, TextChange, ...):
-//       void (*)(RectControl* control)
-//   KeyDown:
-//       bool (*)(RectControl* control, String const& key)
-// An event whose entry has no handler runs nothing; KeyDown then answers
-// False. Only the low bit of KeyDown's answer counts.
+// Each event is raised through the stub type its declaration gives
+// (EventIndex::Stub): the control first, then the event's arguments. An
+// event whose entry has no handler runs nothing and answers false. Only the
+// low bit of a Boolean answer counts.
 
 #include "framework/ui/controls/Control_p.h"
 
 #include <QObject>
 
 #include <optional>
+#include <type_traits>
 
 class QFocusEvent;
 class QKeyEvent;
 
 namespace fw {
 
-using ControlEventStub = void (*)(RectControl* control);
-using KeyDownStub = bool (*)(RectControl* control, String const& key);
-
-void raise_control_event(RectControl& control, std::int32_t index);
-bool raise_key_down(RectControl& control, std::int32_t index, String const& key);
+template<typename R, typename... A>
+R raise_control_event(RectControl& control, EventIndex<R(A...)> event, std::type_identity_t<A>... arguments)
+{
+    auto const* entry = control.event_entry(event.value);
+    if (!entry || !entry->handler)
+        return R();
+    Ref<RectControl> const keep(&control);
+    auto const stub = typed_function<std::remove_pointer_t<typename EventIndex<R(A...)>::Stub>>(entry->handler);
+    if constexpr (std::is_same_v<R, bool>)
+        return stub(&control, arguments...) & 1;
+    else
+        return stub(&control, arguments...);
+}
 
 // The text KeyDown passes for a key press, or nothing when the press raises
 // no KeyDown. Keys that type text pass that text. Keys without text pass a
@@ -56,7 +62,7 @@ public:
 
 private:
     bool key_press(QKeyEvent const& event);
-    void raise(std::int32_t index);
+    void raise(EventIndex<void()> event);
     void focus_changed(QWidget* old, QWidget* now);
 
     RectControl& m_control;

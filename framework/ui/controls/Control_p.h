@@ -19,13 +19,13 @@ namespace fw {
 class ControlEventFilter;
 
 // Where a control class keeps the events that the framework raises from
-// Qt; -1 for an event the class does not have.
+// Qt, each with its declared type; -1 for an event the class does not have.
 struct ControlEventIndices {
-    std::int32_t key_down { -1 };
-    std::int32_t got_focus { -1 };
-    std::int32_t lost_focus { -1 };
-    std::int32_t text_change { -1 };
-    std::int32_t action { -1 };
+    EventIndex<bool(String const& key)> key_down {};
+    EventIndex<void()> got_focus {};
+    EventIndex<void()> lost_focus {};
+    EventIndex<void()> text_change {};
+    EventIndex<void()> action {};
 };
 
 class ControlPrivate {

@@ -67,21 +67,44 @@ consteval std::int32_t control_event_index(char const* const (&own)[N], std::str
     return -1;
 }
 
+// Where in a control's event table an event is, with the type of what
+// raises it: the handler the framework calls there, its stub, is
+// R (*)(RectControl* control, A...). -1: the class has no such event.
+template<typename F>
+struct EventIndex;
+template<typename R, typename... A>
+struct EventIndex<R(A...)> {
+    using Stub = R (*)(RectControl* control, A...);
+
+    constexpr EventIndex() noexcept = default;
+    // Explicit, so that an event of another type never passes for this one
+    // through its index.
+    constexpr explicit EventIndex(std::int32_t index) noexcept
+        : value(index)
+    {
+    }
+
+    std::int32_t value { -1 };
+};
+
 // A control event, declared with its handler's type: event `Index` of
 // class C's event table, raised with the arguments A after the control and
 // answering R. A method bound to it is R (W::*)(C*, A...) on the window W,
-// and its stub, the handler the framework calls, is Stub. Where an index is
-// wanted the event gives its own.
+// and its stub is Stub. Where an index is wanted the event gives its own.
 template<typename C, std::int32_t Index, typename F>
 struct ControlEvent;
 template<typename C, std::int32_t Index, typename R, typename... A>
-struct ControlEvent<C, Index, R(A...)> {
+struct ControlEvent<C, Index, R(A...)> : EventIndex<R(A...)> {
     using Control = C;
     using Signature = R(A...);
     using Handler = R(C*, A...);
-    using Stub = R (*)(RectControl* control, A...);
+    using Stub = typename EventIndex<R(A...)>::Stub;
     static constexpr std::int32_t index = Index;
 
+    constexpr ControlEvent() noexcept
+        : EventIndex<R(A...)>(Index)
+    {
+    }
     constexpr operator std::int32_t() const noexcept { return Index; }
 };
 

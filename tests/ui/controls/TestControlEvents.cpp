@@ -217,7 +217,7 @@ TEST_F(ControlEvents, UnboundEventsRunNothingAndKeyDownAnswersFalse)
     QTest::keyClick(widget("second"), Qt::Key_Tab);
     EXPECT_EQ(edit("second")->text(), "xy");
     EXPECT_TRUE(target->keys.empty());
-    EXPECT_FALSE(raise_key_down(control("second"), TextFieldKeyDown, "\r"));
+    EXPECT_FALSE(raise_control_event(control("second"), TextFieldKeyDown, "\r"));
     EXPECT_EQ(control("first").event_entry(TextFieldLostFocus)->handler, nullptr);
 }
 
