@@ -2,34 +2,23 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
-#include "framework/runtime/Delegate.h"
-#include "framework/runtime/Signature.h"
+#include "app/ModuleDelegates.h"
 #include "framework/ui/application/FrameworkClasses.h"
 #include "framework/ui/application/Lifecycle.h"
 #include "framework/ui/application/PluginEntrypoints.h"
 #include "window/frmMain.h"
 
 #include <exception>
+#include <type_traits>
 
 using fw::Ref;
 
 namespace {
 
-// Delegate.Invoke for "( Ptr, Ptr ) as Object": the exception helper's.
-using ExceptionHelper = Ref<fw::RuntimeException>(fw::GuardedRoutine, void*);
-Ref<fw::RuntimeException> Delegate_Invoke_Ptr_Ptr_Object(
-    fw::Delegate* delegate, fw::GuardedRoutine routine, void* argument)
-{
-    return fw::typed_function<ExceptionHelper>(delegate->function())(routine, argument);
-}
-
-// Delegate.Invoke for "(  )": the start-up routine's.
-void Delegate_Invoke(fw::Delegate* delegate) { fw::typed_function<void()>(delegate->function())(); }
-
-Ref<fw::Delegate> module_delegate(fw::AnyFunction invoker, fw::AnyFunction function, char const* signature)
-{
-    return fw::RuntimeCreateDelegate(invoker, function, nullptr, signature, 0);
-}
+// The exception helper's delegate, "( Ptr, Ptr ) as Object": the framework
+// calls the helper as ExceptionHelper, whose result is a RuntimeException.
+using ExceptionHelperDelegate = Ref<fw::Object>(fw::GuardedRoutine, void*);
+static_assert(std::is_same_v<decltype(&fw::_CallFunctionWithExceptionHandling), fw::ExceptionHelper>);
 
 // What _Main's handler reports for an exception that is not a runtime one.
 Ref<fw::RuntimeException> as_runtime_exception(std::exception_ptr exception)
@@ -51,14 +40,13 @@ void _Main()
 {
     std::exception_ptr escaped;
     try {
-        auto helper = module_delegate(fw::any_function(&Delegate_Invoke_Ptr_Ptr_Object),
-            fw::any_function(&fw::_CallFunctionWithExceptionHandling), "( Ptr, Ptr ) as Object");
+        auto helper
+            = module_delegates::module_delegate<ExceptionHelperDelegate, &fw::_CallFunctionWithExceptionHandling>(
+                "( Ptr, Ptr ) as Object");
         fw::_RuntimeSetExceptionHelper(fw::pointer_form(helper.ptr()));
         helper = nullptr;
 
-        fw::CheckedDelegateSignature<decltype(_Startup)> const startup_signature("(  )");
-        auto startup
-            = module_delegate(fw::any_function(&Delegate_Invoke), fw::any_function(&_Startup), startup_signature.text);
+        auto startup = module_delegates::module_delegate<void(), &_Startup>("(  )");
         fw::_RunFrameworkInitialization(fw::pointer_form(startup.ptr()));
         startup = nullptr;
 

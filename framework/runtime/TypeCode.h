@@ -14,7 +14,8 @@
 //   f8       double                    -               yes
 //   c        Color                     -               yes
 //   s        String                    String          yes
-//   p        AnyFunction, ClassTable   -               no
+//   p        AnyFunction, ClassTable,  Ptr             no
+//            void*, R (*)(A...)
 //   o<Name>  T* or Ref<T> of an object class T, Name being T::__ClassName,
 //            which is also its delegate name; objects travel as Ref<Object>
 //
@@ -128,14 +129,27 @@ struct TypeCode<String> {
     static String from_variant(Variant const& value) { return VariantToString(value); }
 };
 
+namespace detail {
+    struct PointerCode {
+        static constexpr std::string_view code = "p";
+        static constexpr std::string_view delegate_name = "Ptr";
+    };
+}
+
 template<>
-struct TypeCode<AnyFunction> {
-    static constexpr std::string_view code = "p";
+struct TypeCode<AnyFunction> : detail::PointerCode {
 };
 
 template<>
-struct TypeCode<ClassTable> {
-    static constexpr std::string_view code = "p";
+struct TypeCode<ClassTable> : detail::PointerCode {
+};
+
+template<>
+struct TypeCode<void*> : detail::PointerCode {
+};
+
+template<typename R, typename... A>
+struct TypeCode<R (*)(A...)> : detail::PointerCode {
 };
 
 template<typename T>
