@@ -11,6 +11,7 @@
 // as that operation.
 
 #include "ClassTableChecks.h"
+#include "tests/window/frmMainOperations.h"
 
 #include "app/App.h"
 #include "app/Menu.h"
@@ -76,12 +77,6 @@ std::vector<std::string> padded(std::vector<std::string> rows, std::size_t count
     return rows;
 }
 
-// An own operation of a program class: a slot and a public method entry.
-struct OwnOperation {
-    char const* name;
-    char const* signature;
-    char const* attributes = "__Scope=Public";
-};
 std::vector<SlotRow> slots_of(std::initializer_list<OwnOperation> rows)
 {
     std::vector<SlotRow> slots;
@@ -96,39 +91,6 @@ std::vector<std::string> methods_of(std::initializer_list<OwnOperation> rows)
         methods.push_back(joined({ row.name, row.signature, row.attributes }));
     return methods;
 }
-
-// frmMain's own operations: virtual table and method entries alike.
-std::initializer_list<OwnOperation> const frm_main_operations = {
-    { "Layout", "%%" },
-    { "CreateControls", "%%" },
-    { "_CreateControls0", "%%", "__Scope=Public,Hidden" },
-    { "efStart", "%o<TextField>%" },
-    { "efEnd", "%o<TextField>%" },
-    { "StaticText1", "%o<Label>%" },
-    { "StaticText2", "%o<Label>%" },
-    { "StaticText3", "%o<Label>%" },
-    { "efStartDay", "%o<TextField>%" },
-    { "efEndDay", "%o<TextField>%" },
-    { "efWeekdays", "%o<TextField>%" },
-    { "efWeekenddays", "%o<TextField>%" },
-    { "StaticText4", "%o<Label>%" },
-    { "StaticText5", "%o<Label>%" },
-    { "efTotal", "%o<TextField>%" },
-    { "StaticText6", "%o<Label>%" },
-    { "BevelButton1", "%o<BevelButton>%" },
-    { "efStart_LostFocus", "%%o<TextField>" },
-    { "efStart_KeyDown", "%b%o<TextField>s" },
-    { "efEnd_LostFocus", "%%o<TextField>" },
-    { "efEnd_KeyDown", "%b%o<TextField>s" },
-    { "BevelButton1_Action", "%%o<BevelButton>" },
-    { "AddMenuHandlers", "%%o<Window>" },
-    { "Event_Open", "%%" },
-    { "Event_CancelClose", "%b%b" },
-    { "Event_EnableMenuItems", "%%" },
-    { "_FileQuit_Action", "%b%" },
-    { "WeekDay", "%s%i4" },
-    { "Calculate", "%%" },
-};
 
 // The text style's properties, which TextField, Label and BevelButton take
 // after their first.

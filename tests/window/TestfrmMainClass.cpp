@@ -2,6 +2,7 @@
 // properties, and the builder run a second time.
 
 #include "WindowTestSupport.h"
+#include "frmMainOperations.h"
 
 #include "framework/runtime/Introspection.h"
 #include "framework/ui/window/Window.h"
@@ -13,43 +14,8 @@ using window_test::WindowTest;
 
 namespace {
 
-// The own operations in virtual-table order, with their signature texts.
-struct OwnRow {
-    char const* name;
-    char const* signature;
-};
-constexpr OwnRow own_rows[] = {
-    { "Layout", "%%" },
-    { "CreateControls", "%%" },
-    { "_CreateControls0", "%%" },
-    { "efStart", "%o<TextField>%" },
-    { "efEnd", "%o<TextField>%" },
-    { "StaticText1", "%o<Label>%" },
-    { "StaticText2", "%o<Label>%" },
-    { "StaticText3", "%o<Label>%" },
-    { "efStartDay", "%o<TextField>%" },
-    { "efEndDay", "%o<TextField>%" },
-    { "efWeekdays", "%o<TextField>%" },
-    { "efWeekenddays", "%o<TextField>%" },
-    { "StaticText4", "%o<Label>%" },
-    { "StaticText5", "%o<Label>%" },
-    { "efTotal", "%o<TextField>%" },
-    { "StaticText6", "%o<Label>%" },
-    { "BevelButton1", "%o<BevelButton>%" },
-    { "efStart_LostFocus", "%%o<TextField>" },
-    { "efStart_KeyDown", "%b%o<TextField>s" },
-    { "efEnd_LostFocus", "%%o<TextField>" },
-    { "efEnd_KeyDown", "%b%o<TextField>s" },
-    { "BevelButton1_Action", "%%o<BevelButton>" },
-    { "AddMenuHandlers", "%%o<Window>" },
-    { "Event_Open", "%%" },
-    { "Event_CancelClose", "%b%b" },
-    { "Event_EnableMenuItems", "%%" },
-    { "_FileQuit_Action", "%b%" },
-    { "WeekDay", "%s%i4" },
-    { "Calculate", "%%" },
-};
-constexpr std::size_t own_count = std::size(own_rows);
+constexpr OwnOperation const* own_rows = std::data(frm_main_operations);
+constexpr std::size_t own_count = std::size(frm_main_operations);
 
 ClassTable const& table() { return frmMain::__Lookup(); }
 ClassTable const& window_table() { return Window::__Lookup(); }
