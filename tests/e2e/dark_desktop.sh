@@ -8,22 +8,9 @@
 # build/quorvel-dark-<theme>.png and build/quorvel-dark-<theme>-box.png.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-program=${QUORVEL_PROGRAM:-$root/build/quorvel}
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
+source "$(dirname "$0")/common.bash"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected '$2', got '$3'" >&2
-    fi
-}
 
 # The stored rectangles (left, top, width, height in the 772 by 84 content
 # area) of the labels and the button; the button's face is measured on a
@@ -32,8 +19,6 @@ captions=(
     "Start=4,8,39,21" "End=4,37,39,20" "note=13,66,294,17" "Weekdays=347,60,80,20"
     "Weekend=500,59,80,20" "Total=653,59,80,20" "GO=148,11,69,42/151,13,63,3"
 )
-
-key() { xdotool key --clearmodifiers --delay 30 "$@"; sleep 0.2; }
 
 on_screen() { # content rectangles "L,T,W,H[/L,T,W,H]" -> the same on the screen
     local rectangle out=() l t w h
@@ -68,9 +53,7 @@ run_on() { # name, the theme's plugin file, then the environment that picks it
     local theme=$1 plugin=$2
     shift 2
     env -u QT_QPA_PLATFORMTHEME "$@" QT_DEBUG_PLUGINS=1 "$program" 2>"$work/$theme.log" & pid=$!
-    win=$(xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n1)
-    xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-    sleep 0.5
+    await_window
     # The theme must really be in force, not silently left out.
     check "$theme: $plugin loaded" yes "$(grep -q "platformthemes/$plugin\" loaded library" "$work/$theme.log" &&
         echo yes || echo no)"
@@ -123,5 +106,4 @@ style=Fusion
 CONF
 run_on qt6ct libqt6ct.so QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/config"
 
-echo "e2e: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

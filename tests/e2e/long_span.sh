@@ -6,31 +6,13 @@
 # to build/quorvel-long-span.png.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-program=${QUORVEL_PROGRAM:-$root/build/quorvel}
+source "$(dirname "$0")/common.bash"
 shot=${QUORVEL_SCREENSHOT:-$root/build/quorvel-long-span.png}
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected '$2', got '$3'" >&2
-    fi
-}
-
-key() { xdotool key --clearmodifiers --delay 30 "$@"; sleep 0.2; }
-type_text() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
 
 "$program" & pid=$!
-win=$(xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n1)
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 0.5
+await_window
 # The 772 by 84 content area sits under the menu bar at the bottom of the
 # window; positions below are the stored ones within it.
 top=$(($(xdotool getwindowgeometry --shell "$win" | sed -n 's/^HEIGHT=//p') - 84))
@@ -74,5 +56,4 @@ for _ in $(seq 1 50); do
     sleep 0.1
 done
 
-echo "e2e long span: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "long span"

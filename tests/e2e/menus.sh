@@ -8,32 +8,16 @@
 # screenshots to build/quorvel-menu-<road>.png.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-program=${QUORVEL_PROGRAM:-$root/build/quorvel}
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
-passed=0
-failed=0
+pause=0.3
+source "$(dirname "$0")/common.bash"
 pid=
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected '$2', got '$3'" >&2
-    fi
-}
-
-key() { xdotool key --clearmodifiers --delay 30 "$@"; sleep 0.3; }
-type_text() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.3; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.4; }
 shot() { import -window root "$root/build/quorvel-menu-$1.png"; }
 
 "$program" & pid=$!
-win=$(xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n1)
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 0.5
+await_window
 # The 772 by 84 content area sits under the menu bar; "Edit" is the bar's
 # second title.
 top=$(($(xdotool getwindowgeometry --shell "$win" | sed -n 's/^HEIGHT=//p') - 84))
@@ -93,5 +77,4 @@ shot alt-f
 key Escape
 check "alt+f leaves the field" "12/3" "$(start_text)"
 
-echo "e2e menus: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "menus"

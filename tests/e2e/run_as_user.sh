@@ -5,29 +5,14 @@
 # window's close button. Writes a screenshot to build/quorvel-window.png.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-program=${QUORVEL_PROGRAM:-$root/build/quorvel}
+source "$(dirname "$0")/common.bash"
 shot=${QUORVEL_SCREENSHOT:-$root/build/quorvel-window.png}
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected '$2', got '$3'" >&2
-    fi
-}
 
 start() {
     "$program" & pid=$!
-    win=$(xdotool search --sync --onlyvisible --name '^Quorvel$' | head -n1)
-    xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-    sleep 0.5
+    await_window
 }
 
 wait_exit() { # seconds -> exit status of the program, or 124
@@ -41,9 +26,6 @@ wait_exit() { # seconds -> exit status of the program, or 124
     kill "$pid"
     return 124
 }
-
-key() { xdotool key --clearmodifiers --delay 30 "$@"; sleep 0.2; }
-type_text() { xdotool type --clearmodifiers --delay 30 "$1"; sleep 0.2; }
 
 # Copies the focused field's text through the Edit menu's shortcut.
 read_focused() {
@@ -128,5 +110,4 @@ status=0
 wait_exit 10 || status=$?
 check "close status" 0 "$status"
 
-echo "e2e: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
