@@ -80,17 +80,37 @@ Road const roads[] = {
         } },
 };
 
-class MenuVisit : public app_test::ProgramRun { };
+// The start field, focused.
+QLineEdit* focused_start()
+{
+    QLineEdit* start = field("efStart");
+    start->setFocus();
+    settle();
+    return start;
+}
+
+class MenuVisit : public app_test::ProgramRun {
+protected:
+    // Runs the program without probes, takes the steps in its first event and
+    // quits; the run must end normally and show no message box.
+    void run_quietly(std::function<void()> const& steps)
+    {
+        without_probes();
+        EXPECT_EQ(run([&] {
+            steps();
+            Quit(0);
+        }),
+            0);
+        EXPECT_TRUE(boxes.texts().empty());
+    }
+};
 
 TEST_F(MenuVisit, KeepsAHalfTypedDateAndTheKeyboardInTheField)
 {
-    without_probes();
-    EXPECT_EQ(run([] {
+    run_quietly([] {
         for (Road const& road : roads) {
             SCOPED_TRACE(road.name);
-            QLineEdit* start = field("efStart");
-            start->setFocus();
-            settle();
+            QLineEdit* start = focused_start();
             start->clear();
             QTest::keyClicks(start, "12/3");
             road.visit();
@@ -104,19 +124,13 @@ TEST_F(MenuVisit, KeepsAHalfTypedDateAndTheKeyboardInTheField)
             settle();
             EXPECT_EQ(start->text().toStdString(), "12/31/2099") << "left and normalised once";
         }
-        Quit(0);
-    }),
-        0);
-    EXPECT_TRUE(boxes.texts().empty());
+    });
 }
 
 TEST_F(MenuVisit, PasteFromTheMenuKeepsTheTypingAndTheFocusLossComesOnce)
 {
-    without_probes();
-    EXPECT_EQ(run([] {
-        QLineEdit* start = field("efStart");
-        start->setFocus();
-        settle();
+    run_quietly([] {
+        QLineEdit* start = focused_start();
         start->clear();
         QTest::keyClicks(start, "12/3");
         QApplication::clipboard()->setText("1/2099");
@@ -134,19 +148,13 @@ TEST_F(MenuVisit, PasteFromTheMenuKeepsTheTypingAndTheFocusLossComesOnce)
         QTest::keyClick(start, Qt::Key_Tab);
         settle();
         EXPECT_EQ(start->text().toStdString(), "12/31/2099");
-        Quit(0);
-    }),
-        0);
-    EXPECT_TRUE(boxes.texts().empty());
+    });
 }
 
 TEST_F(MenuVisit, AltAndATitlesFirstLetterOpensItsMenuAndTypesNothing)
 {
-    without_probes();
-    EXPECT_EQ(run([] {
-        QLineEdit* start = field("efStart");
-        start->setFocus();
-        settle();
+    run_quietly([] {
+        QLineEdit* start = focused_start();
         start->setText("12/3");
         for (auto [key, menu] :
             { std::pair { Qt::Key_F, "UntitledMenu2" }, std::pair { Qt::Key_E, "UntitledMenu0" } }) {
@@ -168,10 +176,7 @@ TEST_F(MenuVisit, AltAndATitlesFirstLetterOpensItsMenuAndTypesNothing)
         QTest::keyClick(start, Qt::Key_Tab);
         settle();
         EXPECT_EQ(start->text().toStdString(), "12/31/2099");
-        Quit(0);
-    }),
-        0);
-    EXPECT_TRUE(boxes.texts().empty());
+    });
 }
 
 }
