@@ -114,12 +114,24 @@ struct EventHandlerRow {
     char const* handler;
 };
 
-// The row entering member M as the handler of `event`; a member of another
-// type than the event declares does not compile.
+namespace detail {
+    // Not constexpr: a row that reaches it fails to compile, naming it.
+    void handler_is_named_for_another_event();
+}
+
+// The row entering member M as the handler of `event`. A class answers an
+// event with a method named "Event_" and the event's name, or, for a
+// construction hook, the hook's own name; a member of another name, or of
+// another type than the event declares, does not compile.
 template<auto M, std::size_t Index, typename F>
 consteval EventHandlerRow handles(DeclaredEvent<Index, F> event)
 {
     static_assert(std::is_same_v<FunctionType<decltype(M)>, F>, "the handler's type is not the one its event declares");
+    std::string_view const handler = member_name<M>;
+    std::string_view const name = event.name;
+    constexpr std::string_view prefix = "Event_";
+    if (handler != name && !(handler.starts_with(prefix) && handler.substr(prefix.size()) == name))
+        detail::handler_is_named_for_another_event();
     return { event.name, member_name<M> };
 }
 
